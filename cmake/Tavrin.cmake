@@ -35,7 +35,7 @@ function(tavrin_tests label)
   target_compile_definitions(${target} PRIVATE
     TAVRIN_SOURCE_DIR="${CMAKE_SOURCE_DIR}" TAVRIN_BIN_DIR="${CMAKE_BINARY_DIR}/bin")
   tavrin_warnings(${target})
-  gtest_discover_tests(${target} DISCOVERY_MODE PRE_TEST PROPERTIES LABELS ${label}
+  gtest_discover_tests(${target} DISCOVERY_MODE PRE_TEST NO_PRETTY_VALUES PROPERTIES LABELS ${label}
     ENVIRONMENT "QT_QPA_PLATFORM=offscreen;TAVRIN_AUDIO_SINK=fake")
 endfunction()
 

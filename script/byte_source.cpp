@@ -1,0 +1,36 @@
+#include "script/byte_source.h"
+
+namespace {
+constexpr size_t kBlockSize = 1 << 16;
+}
+
+bool ByteSource::OpenFile(const std::string& path) {
+    Close();
+    file_ = std::fopen(path.c_str(), "rb");
+    if (!file_) return false;
+    buffer_.resize(kBlockSize);
+    return true;
+}
+
+void ByteSource::OpenText(std::string_view text) {
+    Close();
+    data_ = reinterpret_cast<const unsigned char*>(text.data());
+    len_ = text.size();
+}
+
+void ByteSource::Close() {
+    if (file_) std::fclose(file_);
+    file_ = nullptr;
+    data_ = nullptr;
+    pos_ = len_ = 0;
+}
+
+bool ByteSource::Refill() {
+    if (!file_) return false;
+    size_t got = std::fread(buffer_.data(), 1, buffer_.size(), file_);
+    if (got == 0) return false;
+    data_ = buffer_.data();
+    pos_ = 0;
+    len_ = got;
+    return true;
+}
