@@ -1,5 +1,6 @@
 #pragma once
 
+#include <algorithm>
 #include <cstdint>
 #include <memory>
 #include <utility>
@@ -26,8 +27,9 @@ public:
     template <class... Args>
     T& Emplace(Args&&... args) {
         if (blocks_.empty() || blocks_.back().size() == blocks_.back().capacity()) {
+            // Blocks grow with the list, so short lists stay small.
             blocks_.emplace_back();
-            blocks_.back().reserve(kBlockSize);
+            blocks_.back().reserve(std::clamp(elements_.size(), kFirstBlockSize, kLastBlockSize));
         }
         T& element = blocks_.back().emplace_back(std::forward<Args>(args)...);
         elements_.push_back(&element);
@@ -83,7 +85,8 @@ public:
     auto end() const { return elements_.end(); }
 
 private:
-    static constexpr size_t kBlockSize = 4096;
+    static constexpr size_t kFirstBlockSize = 16;
+    static constexpr size_t kLastBlockSize = 4096;
 
     std::vector<T*> elements_;  // in order, whichever way each is owned
     std::vector<std::unique_ptr<T>> owned_;
