@@ -1,0 +1,11 @@
+#include "tools/rectangle/rectangle_dlg.h"
+
+#include <QApplication>
+
+int main(int argc, char* argv[]) {
+    QApplication app(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("Rectangle"));
+    CRectangleDlg dialog;
+    dialog.show();
+    return app.exec();
+}
