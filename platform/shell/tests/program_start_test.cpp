@@ -70,7 +70,7 @@ TEST_F(ProgramStart, QuotedPathWithBlanksRunsWithItsSplitArguments) {
     ASSERT_TRUE(StartSucceeded(result)) << result;
     const auto lines = folder.WaitForRecord("sub dir/args.txt");
     ASSERT_TRUE(lines.has_value());
-    EXPECT_EQ(*lines, (std::vector<std::string>{"[one]", "[two words]", "[]", "[media\\pic.bmp]"}));
+    EXPECT_EQ(*lines, (std::vector<std::string>{"[" + (folder / "sub dir/record") + "]", "[one]", "[two words]", "[]", "[media\\pic.bmp]"}));
 }
 
 TEST_F(ProgramStart, UnquotedProgramPathWithBlanksIsFoundAndTheQuotedArgumentStaysWhole) {
@@ -80,7 +80,7 @@ TEST_F(ProgramStart, UnquotedProgramPathWithBlanksIsFoundAndTheQuotedArgumentSta
     ASSERT_TRUE(StartSucceeded(result)) << result;
     const auto lines = folder.WaitForRecord("CD Root/Tavrin/args.txt");
     ASSERT_TRUE(lines.has_value());
-    EXPECT_EQ(*lines, (std::vector<std::string>{"[" + root + "TVData.bin]"}));
+    EXPECT_EQ(*lines, (std::vector<std::string>{"[" + root + "Tavrin/Vistrel.dll]", "[" + root + "TVData.bin]"}));
 }
 
 TEST_F(ProgramStart, BareNameIsLookedUpInPathAndNeverInTheCurrentFolder) {

@@ -37,13 +37,14 @@ public:
         std::filesystem::permissions(file, perms);
     }
 
-    // A program that writes each argument it receives as one "[arg]" line to "args.txt" beside
-    // itself, written under another name first and renamed, so that a reader never sees half a record.
+    // A program that writes the path it was run as and then each argument it receives, each as one
+    // "[text]" line, to "args.txt" beside itself; written under another name first and renamed, so
+    // that a reader never sees half a record.
     void WriteRecorder(const std::string& name) const {
         WriteFile(name,
                   "#!/bin/sh\n"
                   "out=\"$(dirname \"$0\")/args.txt\"\n"
-                  ": > \"$out.part\"\n"
+                  "printf '[%s]\\n' \"$0\" > \"$out.part\"\n"
                   "for a in \"$@\"; do printf '[%s]\\n' \"$a\" >> \"$out.part\"; done\n"
                   "mv \"$out.part\" \"$out\"\n",
                   std::filesystem::perms::owner_all | std::filesystem::perms::group_read |
