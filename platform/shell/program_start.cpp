@@ -99,6 +99,8 @@ ResolvedProgram ResolveProgram(const std::string& program) {
 }
 
 ProgramCommand ParseProgramCommand(std::string_view commandLine) {
+    // The line is a C string to every caller and to the system: it ends at the first NUL.
+    commandLine = commandLine.substr(0, commandLine.find('\0'));
     ProgramCommand command;
     const std::vector<CommandLineWord> words = SplitCommandLineWords(commandLine);
     if (words.empty()) return command;

@@ -29,7 +29,7 @@ ResolvedProgram ResolveProgram(const std::string& program);
 
 // The program and arguments of a command line. An unquoted program path that holds blanks is
 // found by joining its words while the joined text does not name a file: the shortest joined
-// text that names an executable file wins.
+// text that names an executable file wins. The line ends at its first NUL character.
 struct ProgramCommand {
     ResolvedProgram program;
     std::vector<std::string> arguments;  // after the program, quotes removed

@@ -17,4 +17,5 @@ std::string ProgramFolderOf(const std::string& programPath);
 
 // The command line of the variant with the launcher's folder F. The presentation variant passes
 // the data file as one quoted argument; the runtime's own path stays unquoted, as it always was.
+// A folder whose name holds a double quote gets both paths quoted and escaped instead.
 std::string LauncherCommandLine(LauncherVariant variant, const std::string& folder);

@@ -20,8 +20,8 @@ CAboutRectangleDlg::CAboutRectangleDlg(QWidget* parent) : QDialog(parent) {
         QStringLiteral("<b>Rectangle</b> Version 1.0<br>"
                        "Drag and size this window over the screen to measure where an object of a "
                        "presentation should go.<br>"
-                       "&Copy puts the position and size on the clipboard, ready to paste into a "
-                       "declaration; &New opens another measuring window."),
+                       "Copy puts the position and size on the clipboard, ready to paste into a "
+                       "declaration; New opens another measuring window."),
         this);
     text->setTextFormat(Qt::RichText);
     text->setWordWrap(true);

@@ -60,6 +60,7 @@ TEST_F(ProgramStart, FailuresGiveTheSystemsResultCodes) {
         {quote + (folder / "garbage") + quote, kStartBadFormat},
         {quote + folder.path().string() + quote, kStartBadFormat},
         {"tavrin-no-such-program-anywhere", kStartFileNotFound},
+        {std::string("\0/bin/sh", 8), kStartFileNotFound},  // the line ends at its first NUL
     };
     for (const Case& c : cases) EXPECT_EQ(StartProgram(c.line), c.result) << c.line;
 }

@@ -1,5 +1,6 @@
 #include "tools/launcher/launch_command.h"
 
+#include "platform/shell/command_line.h"
 #include "platform/shell/tests/shell_test_folder.h"
 
 #include <gtest/gtest.h>
@@ -19,6 +20,14 @@ TEST(LaunchCommand, FolderAndCommandLinesOfBothVariants) {
     EXPECT_EQ(LauncherCommandLine(LauncherVariant::kSetup, "/media/cd rom/"), "/media/cd rom/Tavrin/Setup.exe");
     EXPECT_EQ(LauncherCommandLine(LauncherVariant::kPresentation, "/media/cd rom/"),
               "/media/cd rom/Tavrin/Vistrel.dll \"/media/cd rom/TVData.bin\"");
+}
+
+TEST(LaunchCommand, FolderWithAQuoteStillSplitsIntoTheRightPaths) {
+    const std::string folder = "/media/say \"hi\"/";
+    EXPECT_EQ(SplitCommandLine(LauncherCommandLine(LauncherVariant::kSetup, folder)),
+              (std::vector<std::string>{folder + "Tavrin/Setup.exe"}));
+    EXPECT_EQ(SplitCommandLine(LauncherCommandLine(LauncherVariant::kPresentation, folder)),
+              (std::vector<std::string>{folder + "Tavrin/Vistrel.dll", folder + "TVData.bin"}));
 }
 
 struct LauncherRun {
