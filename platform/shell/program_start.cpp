@@ -107,8 +107,10 @@ ProgramCommand ParseProgramCommand(std::string_view commandLine) {
 
     std::size_t programWords = 1;
     command.program = ResolveProgram(words[0].text);
-    if (!words[0].hadQuote && command.program.result != kStartSucceeded) {
-        // An unquoted path with blanks: try the first words joined as they stand in the line.
+    const bool isPath = words[0].text.find('/') != std::string::npos;
+    if (isPath && !words[0].hadQuote && command.program.result != kStartSucceeded) {
+        // An unquoted path with blanks: try the first words joined as they stand in the line. A
+        // bare name is never joined, so that its arguments cannot turn it into a relative path.
         std::optional<std::pair<std::size_t, ResolvedProgram>> unrunnable;
         if (command.program.result == kStartBadFormat) unrunnable.emplace(1, command.program);
         for (std::size_t last = 1; last < words.size() && last < kMaxJoinedWords; ++last) {

@@ -27,8 +27,8 @@ struct ResolvedProgram {
 // a bare name is looked up in the absolute folders of PATH only, never in the current folder.
 ResolvedProgram ResolveProgram(const std::string& program);
 
-// The program and arguments of a command line. An unquoted program path that holds blanks is
-// found by joining its words while the joined text does not name a file: the shortest joined
+// The program and arguments of a command line. An unquoted program path (a first word with a
+// slash) that holds blanks is found by joining the following unquoted words: the shortest joined
 // text that names an executable file wins. The line ends at its first NUL character.
 struct ProgramCommand {
     ResolvedProgram program;

@@ -100,6 +100,12 @@ TEST_F(ProgramStart, BareNameIsLookedUpInPathAndNeverInTheCurrentFolder) {
         EXPECT_EQ(resolved.result, kStartSucceeded);
         EXPECT_EQ(resolved.path, folder / "bin/record");
     }
+    // Nor can its arguments make it a path in the current folder.
+    folder.WriteRecorder("here/record x/y");
+    {
+        ScopedEnv path("PATH", "/nonexistent");
+        EXPECT_EQ(ParseProgramCommand("record x/y").program.result, kStartFileNotFound);
+    }
     // A relative path with a slash is explicit and does mean the current folder.
     EXPECT_EQ(ResolveProgram("./record").path, folder / "here/record");
     std::filesystem::current_path(previous);
