@@ -1,11 +1,12 @@
 // Splits arbitrary bytes as a command line and checks that quoting gives every argument back.
 #include "platform/shell/command_line.h"
-#include "platform/shell/program_start.h"
 
 #include <cstdint>
 #include <cstdlib>
 #include <string>
 #include <string_view>
+
+#include "platform/shell/program_start.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     if (size > 4096) return 0;

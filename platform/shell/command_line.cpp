@@ -2,7 +2,9 @@
 
 namespace {
 
-bool IsBlank(char c) { return c == ' ' || c == '\t' || c == '\n' || c == '\r'; }
+bool IsBlank(char c) {
+    return c == ' ' || c == '\t' || c == '\n' || c == '\r';
+}
 
 }  // namespace
 
@@ -60,13 +62,14 @@ std::vector<CommandLineWord> SplitCommandLineWords(std::string_view line) {
 
 std::vector<std::string> SplitCommandLine(std::string_view line) {
     std::vector<std::string> arguments;
-    for (CommandLineWord& word : SplitCommandLineWords(line)) arguments.push_back(std::move(word.text));
+    for (CommandLineWord& word : SplitCommandLineWords(line))
+        arguments.push_back(std::move(word.text));
     return arguments;
 }
 
 std::string QuoteArgument(std::string_view argument) {
-    const bool plain = !argument.empty() &&
-                       argument.find_first_of(" \t\n\r\"") == std::string_view::npos;
+    const bool plain =
+        !argument.empty() && argument.find_first_of(" \t\n\r\"") == std::string_view::npos;
     if (plain) return std::string(argument);
     std::string quoted = "\"";
     std::size_t backslashes = 0;

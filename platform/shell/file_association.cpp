@@ -1,18 +1,17 @@
 #include "platform/shell/file_association.h"
 
-#include "platform/shell/command_line.h"
-#include "platform/shell/program_start.h"
-
 #include <QMimeDatabase>
 #include <QMimeType>
 #include <QString>
 #include <QStringList>
-
 #include <cctype>
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <map>
+
+#include "platform/shell/command_line.h"
+#include "platform/shell/program_start.h"
 
 namespace {
 
@@ -83,30 +82,39 @@ std::vector<std::string> SplitFolders(const char* value, const char* fallback) {
 
 std::vector<std::filesystem::path> ApplicationFolders(const XdgDirectories& dirs) {
     std::vector<std::filesystem::path> folders;
-    if (!dirs.dataHome.empty()) folders.push_back(std::filesystem::path(dirs.dataHome) / "applications");
-    for (const std::string& dir : dirs.dataDirs) folders.push_back(std::filesystem::path(dir) / "applications");
+    if (!dirs.dataHome.empty())
+        folders.push_back(std::filesystem::path(dirs.dataHome) / "applications");
+    for (const std::string& dir : dirs.dataDirs)
+        folders.push_back(std::filesystem::path(dir) / "applications");
     return folders;
 }
 
 // The mimeapps.list files in the order of precedence, then the older defaults.list files.
 std::vector<std::filesystem::path> DefaultLists(const XdgDirectories& dirs) {
     std::vector<std::filesystem::path> lists;
-    if (!dirs.configHome.empty()) lists.push_back(std::filesystem::path(dirs.configHome) / "mimeapps.list");
-    for (const std::string& dir : dirs.configDirs) lists.push_back(std::filesystem::path(dir) / "mimeapps.list");
-    for (const std::filesystem::path& folder : ApplicationFolders(dirs)) lists.push_back(folder / "mimeapps.list");
-    for (const std::filesystem::path& folder : ApplicationFolders(dirs)) lists.push_back(folder / "defaults.list");
+    if (!dirs.configHome.empty())
+        lists.push_back(std::filesystem::path(dirs.configHome) / "mimeapps.list");
+    for (const std::string& dir : dirs.configDirs)
+        lists.push_back(std::filesystem::path(dir) / "mimeapps.list");
+    for (const std::filesystem::path& folder : ApplicationFolders(dirs))
+        lists.push_back(folder / "mimeapps.list");
+    for (const std::filesystem::path& folder : ApplicationFolders(dirs))
+        lists.push_back(folder / "defaults.list");
     return lists;
 }
 
 // The desktop file of a desktop id; "vendor-app.desktop" may also live as "vendor/app.desktop".
-std::optional<std::filesystem::path> FindDesktopFile(const std::string& id, const XdgDirectories& dirs) {
-    if (id.find('/') != std::string::npos || id.find("..") != std::string::npos) return std::nullopt;
+std::optional<std::filesystem::path> FindDesktopFile(const std::string& id,
+                                                     const XdgDirectories& dirs) {
+    if (id.find('/') != std::string::npos || id.find("..") != std::string::npos)
+        return std::nullopt;
     for (const std::filesystem::path& folder : ApplicationFolders(dirs)) {
         std::error_code error;
         const std::filesystem::path direct = folder / id;
         if (std::filesystem::is_regular_file(direct, error)) return direct;
         std::string nested = id;
-        for (std::size_t dash = nested.find('-'); dash != std::string::npos; dash = nested.find('-', dash + 1)) {
+        for (std::size_t dash = nested.find('-'); dash != std::string::npos;
+             dash = nested.find('-', dash + 1)) {
             nested[dash] = '/';
             const std::filesystem::path candidate = folder / nested;
             if (std::filesystem::is_regular_file(candidate, error)) return candidate;
@@ -163,7 +171,8 @@ std::optional<std::string> CommandForType(const std::string& type, const XdgDire
     return std::nullopt;
 }
 
-std::optional<std::string> CommandForTypeOrAncestors(const QMimeType& type, const XdgDirectories& dirs) {
+std::optional<std::string> CommandForTypeOrAncestors(const QMimeType& type,
+                                                     const XdgDirectories& dirs) {
     if (!type.isValid()) return std::nullopt;
     QStringList types{type.name()};
     types += type.allAncestors();
@@ -180,7 +189,8 @@ std::string AddressScheme(const std::string& text) {
     std::string scheme;
     for (std::size_t i = 0; i < colon; ++i) {
         const auto c = static_cast<unsigned char>(text[i]);
-        const bool allowed = std::isalpha(c) != 0 || (i > 0 && (std::isdigit(c) != 0 || c == '+' || c == '-' || c == '.'));
+        const bool allowed = std::isalpha(c) != 0 ||
+                             (i > 0 && (std::isdigit(c) != 0 || c == '+' || c == '-' || c == '.'));
         if (!allowed) return "";
         scheme.push_back(static_cast<char>(std::tolower(c)));
     }
@@ -217,11 +227,21 @@ std::optional<std::vector<std::string>> ParseDesktopExec(const std::string& exec
         if (exec[i] == '\\' && i + 1 < exec.size()) {
             const char next = exec[++i];
             switch (next) {
-                case 's': value.push_back(' '); break;
-                case 'n': value.push_back('\n'); break;
-                case 't': value.push_back('\t'); break;
-                case 'r': value.push_back('\r'); break;
-                case '\\': value.push_back('\\'); break;
+                case 's':
+                    value.push_back(' ');
+                    break;
+                case 'n':
+                    value.push_back('\n');
+                    break;
+                case 't':
+                    value.push_back('\t');
+                    break;
+                case 'r':
+                    value.push_back('\r');
+                    break;
+                case '\\':
+                    value.push_back('\\');
+                    break;
                 default:
                     value.push_back('\\');
                     value.push_back(next);
@@ -277,7 +297,8 @@ std::optional<std::vector<std::string>> ParseDesktopExec(const std::string& exec
     return words;
 }
 
-std::optional<std::string> FindAssociatedProgram(const std::string& fileOrAddress, const XdgDirectories& dirs) {
+std::optional<std::string> FindAssociatedProgram(const std::string& fileOrAddress,
+                                                 const XdgDirectories& dirs) {
     if (fileOrAddress.empty()) return std::nullopt;
     const std::string scheme = AddressScheme(fileOrAddress);
     if (!scheme.empty()) {
@@ -288,7 +309,8 @@ std::optional<std::string> FindAssociatedProgram(const std::string& fileOrAddres
     std::error_code error;
     if (!std::filesystem::exists(fileOrAddress, error)) return std::nullopt;
     const QMimeDatabase database;
-    return CommandForTypeOrAncestors(database.mimeTypeForFile(QString::fromStdString(fileOrAddress)), dirs);
+    return CommandForTypeOrAncestors(
+        database.mimeTypeForFile(QString::fromStdString(fileOrAddress)), dirs);
 }
 
 std::optional<std::string> FindAssociatedProgram(const std::string& fileOrAddress) {
@@ -300,4 +322,6 @@ std::optional<std::string> FindDefaultBrowser(const XdgDirectories& dirs) {
     return CommandForType("text/html", dirs);
 }
 
-std::optional<std::string> FindDefaultBrowser() { return FindDefaultBrowser(XdgDirectories::FromEnvironment()); }
+std::optional<std::string> FindDefaultBrowser() {
+    return FindDefaultBrowser(XdgDirectories::FromEnvironment());
+}

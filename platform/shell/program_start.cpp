@@ -1,6 +1,10 @@
 #include "platform/shell/program_start.h"
 
-#include "platform/shell/command_line.h"
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <sys/types.h>
+#include <sys/wait.h>
+#include <unistd.h>
 
 #include <cerrno>
 #include <csignal>
@@ -9,11 +13,7 @@
 #include <optional>
 #include <utility>
 
-#include <fcntl.h>
-#include <sys/stat.h>
-#include <sys/types.h>
-#include <sys/wait.h>
-#include <unistd.h>
+#include "platform/shell/command_line.h"
 
 extern char** environ;
 
@@ -56,10 +56,12 @@ ResolvedProgram CheckPath(const std::filesystem::path& path) {
     }
     const int error = errno;
     if (error == ENOENT) {
-        // Told apart like the system does: a missing file in an existing folder, or a missing folder.
+        // Told apart like the system does: a missing file in an existing folder, or a missing
+        // folder.
         struct stat parent {};
         const std::string folder = path.parent_path().string();
-        if (stat(folder.c_str(), &parent) == 0 && S_ISDIR(parent.st_mode)) return {"", kStartFileNotFound};
+        if (stat(folder.c_str(), &parent) == 0 && S_ISDIR(parent.st_mode))
+            return {"", kStartFileNotFound};
         return {"", kStartPathNotFound};
     }
     if (error == EACCES) return {"", kStartPathNotFound};
@@ -76,7 +78,8 @@ ResolvedProgram SearchPath(const std::string& name) {
         if (stop == std::string::npos) stop = folders.size();
         const std::string folder = folders.substr(start, stop - start);
         start = stop + 1;
-        // Empty and relative entries would mean the current folder; a bare name never runs from there.
+        // Empty and relative entries would mean the current folder; a bare name never runs from
+        // there.
         if (folder.empty() || folder.front() != '/') continue;
         const std::string candidate = (std::filesystem::path(folder) / name).string();
         struct stat st {};
@@ -115,7 +118,8 @@ ProgramCommand ParseProgramCommand(std::string_view commandLine) {
         if (command.program.result == kStartBadFormat) unrunnable.emplace(1, command.program);
         for (std::size_t last = 1; last < words.size() && last < kMaxJoinedWords; ++last) {
             if (words[last].hadQuote) break;
-            const std::string joined(commandLine.substr(words[0].begin, words[last].end - words[0].begin));
+            const std::string joined(
+                commandLine.substr(words[0].begin, words[last].end - words[0].begin));
             ResolvedProgram candidate = ResolveProgram(joined);
             if (candidate.result == kStartSucceeded) {
                 command.program = std::move(candidate);
@@ -123,14 +127,16 @@ ProgramCommand ParseProgramCommand(std::string_view commandLine) {
                 unrunnable.reset();
                 break;
             }
-            if (candidate.result == kStartBadFormat && !unrunnable) unrunnable.emplace(last + 1, candidate);
+            if (candidate.result == kStartBadFormat && !unrunnable)
+                unrunnable.emplace(last + 1, candidate);
         }
         if (unrunnable) {
             programWords = unrunnable->first;
             command.program = unrunnable->second;
         }
     }
-    for (std::size_t i = programWords; i < words.size(); ++i) command.arguments.push_back(words[i].text);
+    for (std::size_t i = programWords; i < words.size(); ++i)
+        command.arguments.push_back(words[i].text);
     return command;
 }
 

@@ -15,7 +15,9 @@ inline constexpr int kStartPathNotFound = 3;
 inline constexpr int kStartBadFormat = 11;  // the file is not an executable program
 inline constexpr int kStartSucceeded = 33;
 
-inline bool StartSucceeded(int result) { return result > 31; }
+inline bool StartSucceeded(int result) {
+    return result > 31;
+}
 
 // Where a program named on a command line was found, or why it was not.
 struct ResolvedProgram {

@@ -13,7 +13,8 @@ std::string LauncherCommandLine(LauncherVariant variant, const std::string& fold
     // paths quoted and escaped throughout; every other folder keeps the line as it always was.
     if (folder.find('"') != std::string::npos) {
         if (variant == LauncherVariant::kSetup) return QuoteArgument(folder + "Tavrin/Setup.exe");
-        return QuoteArgument(folder + "Tavrin/Vistrel.dll") + " " + QuoteArgument(folder + "TVData.bin");
+        return QuoteArgument(folder + "Tavrin/Vistrel.dll") + " " +
+               QuoteArgument(folder + "TVData.bin");
     }
     switch (variant) {
         case LauncherVariant::kSetup:

@@ -1,9 +1,9 @@
 #include "tools/launcher/launcher_wnd.h"
 
-#include "platform/shell/program_start.h"
-
 #include <QCoreApplication>
 #include <QTimerEvent>
+
+#include "platform/shell/program_start.h"
 
 CLauncherWnd::CLauncherWnd(LauncherVariant variant) : variant_(variant) {
     setWindowTitle(QStringLiteral("NV Launcher"));
@@ -17,7 +17,8 @@ void CLauncherWnd::timerEvent(QTimerEvent* event) {
     }
     killTimer(startTimer_);
     startTimer_ = 0;
-    const std::string folder = ProgramFolderOf(QCoreApplication::applicationFilePath().toStdString());
+    const std::string folder =
+        ProgramFolderOf(QCoreApplication::applicationFilePath().toStdString());
     commandLine_ = LauncherCommandLine(variant_, folder);
     // A program that cannot be started is not reported: the launcher ends the same way.
     StartProgram(commandLine_);

@@ -1,8 +1,8 @@
 #pragma once
 
-#include "tools/launcher/launch_command.h"
-
 #include <QWidget>
+
+#include "tools/launcher/launch_command.h"
 
 // The launcher's hidden main window titled "NV Launcher". Its 10 ms timer runs the variant's
 // command line from the program's own folder and ends the program with exit code 10.

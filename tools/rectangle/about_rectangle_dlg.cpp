@@ -1,11 +1,11 @@
 #include "tools/rectangle/about_rectangle_dlg.h"
 
-#include "tools/rectangle/rectangle_icon.h"
-
 #include <QDialogButtonBox>
 #include <QGridLayout>
 #include <QGuiApplication>
 #include <QLabel>
+
+#include "tools/rectangle/rectangle_icon.h"
 
 CAboutRectangleDlg::CAboutRectangleDlg(QWidget* parent) : QDialog(parent) {
     setWindowTitle(QStringLiteral("About Rectangle"));

@@ -1,13 +1,8 @@
 #include "tools/rectangle/rectangle_dlg.h"
 
-#include "platform/shell/command_line.h"
-#include "platform/shell/program_start.h"
-#include "tools/rectangle/about_rectangle_dlg.h"
-#include "tools/rectangle/rectangle_icon.h"
-
 #include <QClipboard>
-#include <QCoreApplication>
 #include <QContextMenuEvent>
+#include <QCoreApplication>
 #include <QGridLayout>
 #include <QGuiApplication>
 #include <QLabel>
@@ -18,11 +13,17 @@
 #include <QResizeEvent>
 #include <QTimerEvent>
 
+#include "platform/shell/command_line.h"
+#include "platform/shell/program_start.h"
+#include "tools/rectangle/about_rectangle_dlg.h"
+#include "tools/rectangle/rectangle_icon.h"
+
 CRectangleDlg::CRectangleDlg(QWidget* parent) : QDialog(parent) {
     // A resizable, always-on-top window with a small tool caption that still has its own
     // taskbar entry, like an application window.
-    setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
-                   Qt::WindowCloseButtonHint | Qt::WindowStaysOnTopHint);
+    setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
+                   Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint |
+                   Qt::WindowStaysOnTopHint);
     setAttribute(Qt::WA_X11NetWmWindowTypeUtility);
     setWindowTitle(QStringLiteral("Rectangle"));
     setWindowIcon(RectangleIcon());

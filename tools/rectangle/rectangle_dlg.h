@@ -1,11 +1,10 @@
 #pragma once
 
-#include "tools/rectangle/rectangle_measure.h"
-
 #include <QDialog>
 #include <QString>
-
 #include <array>
+
+#include "tools/rectangle/rectangle_measure.h"
 
 class QLabel;
 class QPushButton;

@@ -18,7 +18,8 @@ QPixmap RectangleIconPixmap(int size) {
     QPen solid(QColor(192, 0, 0), qMax(2, size / 16));
     painter.setPen(solid);
     const int arm = qMax(2, size / 5);
-    for (const QPoint corner : {frame.topLeft(), frame.topRight(), frame.bottomLeft(), frame.bottomRight()}) {
+    for (const QPoint corner :
+         {frame.topLeft(), frame.topRight(), frame.bottomLeft(), frame.bottomRight()}) {
         const int dx = corner.x() == frame.left() ? arm : -arm;
         const int dy = corner.y() == frame.top() ? arm : -arm;
         painter.drawLine(corner, corner + QPoint(dx, 0));

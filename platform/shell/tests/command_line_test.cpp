@@ -47,7 +47,8 @@ TEST(CommandLine, WordsRememberWhereTheyStandAndWhetherTheyWereQuoted) {
 
 TEST(CommandLine, QuotedArgumentsSplitBackUnchanged) {
     const std::vector<std::string> arguments = {
-        "plain", "", "with blank", "tab\there", "quote\"inside", "trailing\\", "both \\\" kinds\\\\", "c:\\dir\\"};
+        "plain",         "",           "with blank",          "tab\there",
+        "quote\"inside", "trailing\\", "both \\\" kinds\\\\", "c:\\dir\\"};
     std::string line = "prog";
     for (const std::string& argument : arguments) line += " " + QuoteArgument(argument);
     std::vector<std::string> expected = {"prog"};

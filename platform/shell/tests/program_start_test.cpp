@@ -1,13 +1,12 @@
 #include "platform/shell/program_start.h"
 
-#include "shell_test_folder.h"
-
 #include <gtest/gtest.h>
+#include <sys/wait.h>
 
 #include <cerrno>
 #include <cstdlib>
 
-#include <sys/wait.h>
+#include "shell_test_folder.h"
 
 namespace {
 
@@ -67,11 +66,13 @@ TEST_F(ProgramStart, FailuresGiveTheSystemsResultCodes) {
 
 TEST_F(ProgramStart, QuotedPathWithBlanksRunsWithItsSplitArguments) {
     folder.WriteRecorder("sub dir/record");
-    const int result = StartProgram("\"" + (folder / "sub dir/record") + "\" one \"two words\" \"\" media\\pic.bmp");
+    const int result = StartProgram("\"" + (folder / "sub dir/record") +
+                                    "\" one \"two words\" \"\" media\\pic.bmp");
     ASSERT_TRUE(StartSucceeded(result)) << result;
     const auto lines = folder.WaitForRecord("sub dir/args.txt");
     ASSERT_TRUE(lines.has_value());
-    EXPECT_EQ(*lines, (std::vector<std::string>{"[" + (folder / "sub dir/record") + "]", "[one]", "[two words]", "[]", "[media\\pic.bmp]"}));
+    EXPECT_EQ(*lines, (std::vector<std::string>{"[" + (folder / "sub dir/record") + "]", "[one]",
+                                                "[two words]", "[]", "[media\\pic.bmp]"}));
 }
 
 TEST_F(ProgramStart, UnquotedProgramPathWithBlanksIsFoundAndTheQuotedArgumentStaysWhole) {
@@ -81,7 +82,8 @@ TEST_F(ProgramStart, UnquotedProgramPathWithBlanksIsFoundAndTheQuotedArgumentSta
     ASSERT_TRUE(StartSucceeded(result)) << result;
     const auto lines = folder.WaitForRecord("CD Root/Tavrin/args.txt");
     ASSERT_TRUE(lines.has_value());
-    EXPECT_EQ(*lines, (std::vector<std::string>{"[" + root + "Tavrin/Vistrel.dll]", "[" + root + "TVData.bin]"}));
+    EXPECT_EQ(*lines, (std::vector<std::string>{"[" + root + "Tavrin/Vistrel.dll]",
+                                                "[" + root + "TVData.bin]"}));
 }
 
 TEST_F(ProgramStart, BareNameIsLookedUpInPathAndNeverInTheCurrentFolder) {
@@ -135,7 +137,8 @@ TEST(ProgramCommand, UnquotedPathPrefersTheJoinedWordsThatNameAnExecutable) {
     EXPECT_EQ(command.program.path, folder / "My Tools/run it");
     EXPECT_EQ(command.arguments, (std::vector<std::string>{"a", "b c"}));
 
-    // Nothing runnable: the file that exists decides the result, and the words after it are arguments.
+    // Nothing runnable: the file that exists decides the result, and the words after it are
+    // arguments.
     const ProgramCommand data = ParseProgramCommand((folder / "My") + " Papers/x");
     EXPECT_EQ(data.program.result, kStartBadFormat);
     EXPECT_EQ(data.arguments, (std::vector<std::string>{"Papers/x"}));

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <unistd.h>
+
 #include <chrono>
 #include <filesystem>
 #include <fstream>
@@ -7,8 +9,6 @@
 #include <string>
 #include <thread>
 #include <vector>
-
-#include <unistd.h>
 
 // A temporary folder whose path holds blanks, with helpers to make the small programs the tests
 // start. Removed with everything in it at the end of the test.
@@ -30,7 +30,8 @@ public:
     const std::filesystem::path& path() const { return path_; }
     std::string operator/(const std::string& name) const { return (path_ / name).string(); }
 
-    void WriteFile(const std::string& name, const std::string& content, std::filesystem::perms perms) const {
+    void WriteFile(const std::string& name, const std::string& content,
+                   std::filesystem::perms perms) const {
         const std::filesystem::path file = path_ / name;
         std::filesystem::create_directories(file.parent_path());
         std::ofstream(file, std::ios::binary) << content;
@@ -53,7 +54,8 @@ public:
 
     // Waits up to a few seconds for a started recorder's record (a path inside the folder) and
     // returns its lines.
-    std::optional<std::vector<std::string>> WaitForRecord(const std::string& record = "args.txt") const {
+    std::optional<std::vector<std::string>> WaitForRecord(
+        const std::string& record = "args.txt") const {
         const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(10);
         const std::filesystem::path file = path_ / record;
         while (std::chrono::steady_clock::now() < deadline) {

@@ -1,6 +1,6 @@
-#include "tools/launcher/launcher_wnd.h"
-
 #include <QApplication>
+
+#include "tools/launcher/launcher_wnd.h"
 
 // Built twice; TAVRIN_LAUNCHER_VARIANT names the variant of each program.
 int main(int argc, char* argv[]) {

@@ -1,15 +1,13 @@
-#include "tools/launcher/launch_command.h"
-
-#include "platform/shell/command_line.h"
-#include "platform/shell/tests/shell_test_folder.h"
-
 #include <gtest/gtest.h>
 
 #include <QProcess>
 #include <QString>
 #include <QStringList>
-
 #include <ostream>
+
+#include "platform/shell/command_line.h"
+#include "platform/shell/tests/shell_test_folder.h"
+#include "tools/launcher/launch_command.h"
 
 namespace {
 
@@ -17,7 +15,8 @@ TEST(LaunchCommand, FolderAndCommandLinesOfBothVariants) {
     EXPECT_EQ(ProgramFolderOf("/media/cd rom/Start.exe"), "/media/cd rom/");
     EXPECT_EQ(ProgramFolderOf("/Setup.exe"), "/");
     EXPECT_EQ(ProgramFolderOf("Setup.exe"), "");
-    EXPECT_EQ(LauncherCommandLine(LauncherVariant::kSetup, "/media/cd rom/"), "/media/cd rom/Tavrin/Setup.exe");
+    EXPECT_EQ(LauncherCommandLine(LauncherVariant::kSetup, "/media/cd rom/"),
+              "/media/cd rom/Tavrin/Setup.exe");
     EXPECT_EQ(LauncherCommandLine(LauncherVariant::kPresentation, "/media/cd rom/"),
               "/media/cd rom/Tavrin/Vistrel.dll \"/media/cd rom/TVData.bin\"");
 }
@@ -36,7 +35,9 @@ struct LauncherRun {
     bool passesData;       // whether it hands over the TVData.bin path
 };
 
-void PrintTo(const LauncherRun& run, std::ostream* out) { *out << run.launcher; }
+void PrintTo(const LauncherRun& run, std::ostream* out) {
+    *out << run.launcher;
+}
 
 class LauncherProcess : public ::testing::TestWithParam<LauncherRun> {
 protected:
@@ -44,7 +45,8 @@ protected:
     int RunLauncher() {
         const std::filesystem::path target = folder.path() / "CD Root" / GetParam().launcher;
         std::filesystem::create_directories(target.parent_path());
-        std::filesystem::copy_file(std::filesystem::path(TAVRIN_BIN_DIR) / GetParam().launcher, target);
+        std::filesystem::copy_file(std::filesystem::path(TAVRIN_BIN_DIR) / GetParam().launcher,
+                                   target);
         QProcess process;
         process.setProgram(QString::fromStdString(target.string()));
         process.start();

@@ -1,6 +1,6 @@
-#include "tools/rectangle/rectangle_dlg.h"
-
 #include <QApplication>
+
+#include "tools/rectangle/rectangle_dlg.h"
 
 int main(int argc, char* argv[]) {
     QApplication app(argc, argv);

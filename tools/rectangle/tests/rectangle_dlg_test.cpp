@@ -1,4 +1,3 @@
-#include "tools/rectangle/about_rectangle_dlg.h"
 #include "tools/rectangle/rectangle_dlg.h"
 
 #include <gtest/gtest.h>
@@ -9,12 +8,15 @@
 #include <QLabel>
 #include <QMimeData>
 #include <QPushButton>
-
 #include <functional>
 #include <ostream>
 
+#include "tools/rectangle/about_rectangle_dlg.h"
+
 // Readable failure messages for Qt strings.
-void PrintTo(const QString& text, std::ostream* out) { *out << '"' << text.toStdString() << '"'; }
+void PrintTo(const QString& text, std::ostream* out) {
+    *out << '"' << text.toStdString() << '"';
+}
 
 namespace {
 
@@ -95,7 +97,8 @@ TEST_F(RectangleWindow, AfterMovesAndResizesItShowsTheClientArea) {
     // The client area is shown, so the width shown is the outer width less the frame.
     EXPECT_EQ(dialog.measure().width(), dialog.geometry().width());
     EXPECT_LT(dialog.measure().width(), dialog.frameGeometry().width());
-    const std::array<QString, 4> expected = {QString::number(client.x()), QString::number(client.y()), "310", "125"};
+    const std::array<QString, 4> expected = {QString::number(client.x()),
+                                             QString::number(client.y()), "310", "125"};
     EXPECT_EQ(dialog.LabelTexts(), expected);
 
     Button(dialog, "&Copy")->click();
