@@ -32,6 +32,12 @@ bool BitBlt(DC& dst, int x, int y, int width, int height, const DC* src, int src
 bool StretchBlt(DC& dst, int x, int y, int width, int height, const DC* src, int srcX, int srcY,
                 int srcWidth, int srcHeight, std::uint32_t rop);
 
+// The result of BitBlt(mask, SRCAND) followed by BitBlt(image, SRCINVERT) from the same source
+// origin: a colour-keyed sprite draw. When both sources have the same size and format as each
+// other and as the destination, both operations run in one pass over each row.
+bool MaskedBitBlt(DC& dst, int x, int y, int width, int height, const DC& mask, const DC& image, int srcX,
+                  int srcY);
+
 // A transfer without source (false for an operation that needs one).
 bool PatBlt(DC& dst, int x, int y, int width, int height, std::uint32_t rop);
 
