@@ -3,7 +3,9 @@
 #include "platform/gdi/pattern_source.h"
 
 #include <algorithm>
+#include <cstdlib>
 #include <cstring>
+#include <optional>
 #include <vector>
 
 namespace gdi {
@@ -143,8 +145,12 @@ bool Transfer(DC& dst, int x, int y, int width, int height, const DC* src, int s
     ClipAxis(dy, sy, ch, target->Height(), useSource ? source->Height() : -1);
     if (cw <= 0 || ch <= 0) return true;
 
-    PatternSource pattern(dst, brush, target->IsMonochrome());
-    if (usePattern && pattern.IsNull()) return true;
+    // Only operations that read the pattern pay for preparing it.
+    std::optional<PatternSource> pattern;
+    if (usePattern) {
+        pattern.emplace(dst, brush, target->IsMonochrome());
+        if (pattern->IsNull()) return true;
+    }
 
     const QImage* sourceImage = useSource ? &source->Image() : nullptr;
     QImage overlapCopy;
@@ -176,7 +182,7 @@ bool Transfer(DC& dst, int x, int y, int width, int height, const DC* src, int s
         const std::uint8_t* mask = nullptr;
         if (usePattern) {
             const bool allOpaque =
-                pattern.FillRow(static_cast<int>(dx), static_cast<int>(dy) + r, n, patternRow.data(), opaque.data());
+                pattern->FillRow(static_cast<int>(dx), static_cast<int>(dy) + r, n, patternRow.data(), opaque.data());
             p = patternRow.data();
             mask = allOpaque ? nullptr : opaque.data();
         }
@@ -288,8 +294,11 @@ bool StretchBlt(DC& dst, int x, int y, int width, int height, const DC* src, int
     const AxisMap rows = MapAxis(y, height, srcY, srcHeight, target->Height(), source->Height());
     if (columns.source.empty() || rows.source.empty()) return true;
     const bool usePattern = RopUsesPattern(rop);
-    PatternSource pattern(dst, dst.GetBrush(), target->IsMonochrome());
-    if (usePattern && pattern.IsNull()) return true;
+    std::optional<PatternSource> pattern;
+    if (usePattern) {
+        pattern.emplace(dst, dst.GetBrush(), target->IsMonochrome());
+        if (pattern->IsNull()) return true;
+    }
 
     const QImage sourceImage = source == target ? source->Image().copy() : source->Image();
     const SourceConverter converter(dst, *target, src, source.get());
@@ -322,7 +331,7 @@ bool StretchBlt(DC& dst, int x, int y, int width, int height, const DC* src, int
         const std::uint32_t* p = nullptr;
         const std::uint8_t* mask = nullptr;
         if (usePattern) {
-            const bool allOpaque = pattern.FillRow(columns.destStart, dy, n, patternRow.data(), opaque.data());
+            const bool allOpaque = pattern->FillRow(columns.destStart, dy, n, patternRow.data(), opaque.data());
             p = patternRow.data();
             mask = allOpaque ? nullptr : opaque.data();
         }
@@ -331,6 +340,20 @@ bool StretchBlt(DC& dst, int x, int y, int width, int height, const DC* src, int
     dst.Changed(RECT{columns.destStart, rows.destStart, columns.destStart + n,
                      rows.destStart + static_cast<int>(rows.source.size())});
     return true;
+}
+
+bool DrawImageScaled(DC& dst, const RECT& destination, const QImage& image, const RECT& source) {
+    if (image.isNull()) return false;
+    // The bitmap shares the image's pixels; nothing writes to it.
+    Bitmap view(image.format() == QImage::Format_RGB32 ? image : image.convertToFormat(QImage::Format_RGB32), false);
+    HBITMAP shared(&view, [](Bitmap*) {});
+    DCPtr memory = CreateCompatibleDC(&dst);
+    memory->SelectBitmap(shared);
+    const int oldMode = dst.SetStretchBltMode(COLORONCOLOR);
+    const bool ok = StretchBlt(dst, destination.left, destination.top, destination.Width(), destination.Height(),
+                               memory.get(), source.left, source.top, source.Width(), source.Height(), SRCCOPY);
+    dst.SetStretchBltMode(oldMode);
+    return ok;
 }
 
 }  // namespace gdi
