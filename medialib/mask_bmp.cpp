@@ -2,6 +2,7 @@
 
 #include "medialib/blit.h"
 #include "medialib/image_file_hooks.h"
+#include "platform/gdi/raster_ops.h"
 
 using namespace gdi;
 
@@ -64,12 +65,24 @@ bool CMaskBmp::LoadKeyAtPixel(const std::string& path, DC& dc, int x, int y) {
 
 bool CMaskBmp::Draw(DC& dc, int srcX, int srcY, int width, int height, int dstX, int dstY) {
     if (!m_image || !m_mask) return false;
-    if (!DrawBitmapAt(dc, m_mask, srcX, srcY, width, height, dstX, dstY, SRCAND)) return false;
-    return DrawBitmapAt(dc, m_image, srcX, srcY, width, height, dstX, dstY, SRCINVERT);
+    if (width == -1) width = m_image->Width();
+    if (height == -1) height = m_image->Height();
+    DCPtr maskDc = CreateCompatibleDC(&dc);
+    DCPtr imageDc = CreateCompatibleDC(&dc);
+    HBITMAP previousMask = maskDc->SelectBitmap(m_mask);
+    HBITMAP previousImage = imageDc->SelectBitmap(m_image);
+    // Mask with SRCAND, then the picture with SRCINVERT, fused into one pass where possible.
+    const bool ok = MaskedBitBlt(dc, dstX, dstY, width, height, *maskDc, *imageDc, srcX, srcY);
+    maskDc->SelectBitmap(previousMask);
+    imageDc->SelectBitmap(previousImage);
+    return ok;
 }
 
 bool CMaskBmp::DrawOnBitmap(const HBITMAP& target, int srcX, int srcY, int width, int height, int dstX, int dstY) {
     if (!m_image || !m_mask || !target) return false;
-    if (!BlitBitmapToBitmap(target, m_mask, srcX, srcY, width, height, dstX, dstY, SRCAND)) return false;
-    return BlitBitmapToBitmap(target, m_image, srcX, srcY, width, height, dstX, dstY, SRCINVERT);
+    DCPtr dc = CreateCompatibleDC(nullptr);
+    HBITMAP previous = dc->SelectBitmap(target);
+    const bool ok = Draw(*dc, srcX, srcY, width, height, dstX, dstY);
+    dc->SelectBitmap(previous);
+    return ok;
 }

@@ -14,6 +14,8 @@
 
 #include "platform/gdi/device_context.h"
 
+#include <QImage>
+
 #include <cstdint>
 
 namespace gdi {
@@ -31,6 +33,17 @@ bool BitBlt(DC& dst, int x, int y, int width, int height, const DC* src, int src
 // height on exactly one side mirrors along that axis, as on Windows.
 bool StretchBlt(DC& dst, int x, int y, int width, int height, const DC* src, int srcX, int srcY,
                 int srcWidth, int srcHeight, std::uint32_t rop);
+
+// The result of BitBlt(mask, SRCAND) followed by BitBlt(image, SRCINVERT) from the same source
+// origin: a colour-keyed sprite draw. When both sources have the same size and format as each
+// other and as the destination, both operations run in one pass over each row.
+bool MaskedBitBlt(DC& dst, int x, int y, int width, int height, const DC& mask, const DC& image, int srcX,
+                  int srcY);
+
+// Copies the source rectangle of an image (a decoded video frame, a widget grab) into the
+// destination rectangle, stretched with COLORONCOLOR when the sizes differ; the image is read in
+// place when it is already Format_RGB32. False for a null image.
+bool DrawImageScaled(DC& dst, const RECT& destination, const QImage& image, const RECT& source);
 
 // A transfer without source (false for an operation that needs one).
 bool PatBlt(DC& dst, int x, int y, int width, int height, std::uint32_t rop);

@@ -7,6 +7,8 @@
 #include <QStringDecoder>
 
 #include <algorithm>
+#include <mutex>
+#include <optional>
 #include <vector>
 
 namespace gdi {
@@ -200,7 +202,35 @@ void DrawLine(QPainter& painter, const QFontMetrics& fm, const Layout& layout, c
 
 bool TextAvailable() { return qobject_cast<QGuiApplication*>(QCoreApplication::instance()) != nullptr; }
 
-QFont FontFromLogFont(const LOGFONT& logFont) {
+namespace {
+
+// Finding the pixel size of a cell height takes several metric queries, and every paint asks
+// for the same few fonts again.
+class FontCache {
+public:
+    std::optional<QFont> Find(const LOGFONT& key) {
+        std::lock_guard lock(mutex_);
+        for (const auto& [font, qfont] : entries_)
+            if (font == key) return qfont;
+        return std::nullopt;
+    }
+    void Insert(const LOGFONT& key, const QFont& font) {
+        std::lock_guard lock(mutex_);
+        if (entries_.size() >= 64) entries_.clear();
+        entries_.emplace_back(key, font);
+    }
+
+private:
+    std::mutex mutex_;
+    std::vector<std::pair<LOGFONT, QFont>> entries_;
+};
+
+FontCache& Fonts() {
+    static FontCache cache;
+    return cache;
+}
+
+QFont MakeFont(const LOGFONT& logFont) {
     QFont font(QString::fromUtf8(logFont.lfFaceName.substr(0, 31)));
     font.setStyleStrategy(QFont::NoAntialias);
     font.setWeight(logFont.lfWeight <= 0 ? QFont::Normal
@@ -227,6 +257,15 @@ QFont FontFromLogFont(const LOGFONT& logFont) {
         font = larger;
         ++size;
     }
+    return font;
+}
+
+}  // namespace
+
+QFont FontFromLogFont(const LOGFONT& logFont) {
+    if (auto cached = Fonts().Find(logFont)) return *cached;
+    QFont font = MakeFont(logFont);
+    Fonts().Insert(logFont, font);
     return font;
 }
 

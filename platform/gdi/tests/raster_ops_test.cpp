@@ -171,3 +171,14 @@ TEST(RasterOps, ColourBrushOnAMonochromeBitmapBecomesTheNearerOfBlackAndWhite) {
     ASSERT_TRUE(FillRect(*mono.dc, RECT{1, 0, 2, 1}, CreateSolidBrush(RGB(90, 20, 200))));
     EXPECT_EQ(Row(mono.bitmap, 0), "W.");
 }
+
+TEST(RasterOps, ImagesDrawScaledWithoutBecomingBitmapsFirst) {
+    QImage frame(2, 1, QImage::Format_ARGB32);
+    frame.setPixel(0, 0, 0xFFFF0000u);
+    frame.setPixel(1, 0, 0xFF0000FFu);
+    Pair dst = MemoryBitmap(4, 2, RGB(0, 0, 0));
+    ASSERT_TRUE(DrawImageScaled(*dst.dc, RECT{0, 0, 4, 2}, frame, RECT{0, 0, 2, 1}));
+    EXPECT_EQ(dst.bitmap->GetPixel(1, 1), RGB(255, 0, 0));
+    EXPECT_EQ(dst.bitmap->GetPixel(2, 0), RGB(0, 0, 255));
+    EXPECT_FALSE(DrawImageScaled(*dst.dc, RECT{0, 0, 4, 2}, QImage(), RECT{0, 0, 2, 1}));
+}

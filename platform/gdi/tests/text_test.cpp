@@ -169,3 +169,24 @@ TEST(Text, AmpersandUnderlinesTheNextCharacterUnlessNoPrefix) {
     EXPECT_EQ(plain.Width(), prefixed.Width());
     EXPECT_GT(doubled.Width(), plain.Width());
 }
+
+TEST(Text, WrappedLinesAreCentredEachOnItsOwn) {
+    Canvas c(120, 80);
+    RECT r{0, 0, 120, 80};
+    const int height = DrawText(*c.dc, "iiii WWWWWWWW", r, DT_CENTER | DT_WORDBREAK);
+    TEXTMETRIC tm;
+    GetTextMetrics(*c.dc, tm);
+    ASSERT_EQ(height, 2 * tm.tmHeight) << "the two words do not fit on one line of 120 pixels";
+    // Each line's ink is centred on x = 60.
+    for (int line = 0; line < 2; ++line) {
+        int left = 120, right = -1;
+        for (int y = line * tm.tmHeight; y < (line + 1) * tm.tmHeight; ++y)
+            for (int x = 0; x < 120; ++x)
+                if (c.bitmap->GetPixel(x, y) != RGB(255, 255, 255)) {
+                    left = std::min(left, x);
+                    right = std::max(right, x + 1);
+                }
+        ASSERT_LT(left, right) << "line " << line;
+        EXPECT_NEAR((left + right) / 2, 60, 3) << "line " << line;
+    }
+}

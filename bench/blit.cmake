@@ -1,0 +1,1 @@
+tavrin_benchmark(blit LIBS tavrin_medialib)
