@@ -1,0 +1,94 @@
+#include "medialib/nvff_lzw_compressor.h"
+
+#include <algorithm>
+#include <new>
+
+using namespace nvff;
+
+std::unique_ptr<NvffLzwCompressor> NvffLzwCompressor::Create() {
+    std::unique_ptr<NvffLzwCompressor> compressor(new (std::nothrow) NvffLzwCompressor);
+    if (!compressor) return nullptr;
+    compressor->dictionary_.reset(new (std::nothrow) Entry[kDictionarySize]);
+    if (!compressor->dictionary_) return nullptr;
+    compressor->ClearDictionary();
+    return compressor;
+}
+
+void NvffLzwCompressor::ClearDictionary() {
+    std::fill_n(dictionary_.get(), kDictionarySize, Entry{kUnused, 0});
+    next_ = kFirstFreeCode;
+    width_ = kMinWidth;
+    bumpLimit_ = kFirstBumpLimit;
+}
+
+void NvffLzwCompressor::PutCode(std::uint32_t code) {
+    accumulator_ = accumulator_ << width_ | code;
+    bitCount_ += width_;
+    while (bitCount_ >= 8) {
+        bitCount_ -= 8;
+        staging_[staged_++] = static_cast<std::uint8_t>(accumulator_ >> bitCount_);
+    }
+}
+
+bool NvffLzwCompressor::Deliver(NvffByteSink& sink) {
+    if (staged_ == 0) return true;
+    const bool taken = sink.Take(staging_.data(), staged_);
+    staged_ = 0;
+    return taken;
+}
+
+bool NvffLzwCompressor::Put(const std::uint8_t* bytes, std::size_t count, NvffByteSink& sink) {
+    const std::uint8_t* const end = bytes + count;
+    if (bytes != end && !started_) {
+        current_ = *bytes++;
+        started_ = true;
+    }
+    Entry* const dictionary = dictionary_.get();
+    // Each byte adds at most two codes of at most 15 bits, so four staged bytes per input byte.
+    constexpr std::size_t kRoom = kStagingSize - 8;
+    while (bytes != end) {
+        const std::uint8_t* const stop = bytes + std::min<std::size_t>(end - bytes, kRoom / 4);
+        for (; bytes != stop; ++bytes) {
+            const std::uint32_t c = *bytes;
+            const std::uint32_t key = current_ << 8 | c;
+            std::uint32_t index = c << kCharShift ^ current_;
+            const std::uint32_t step = index == 0 ? 1 : kDictionarySize - index;
+            Entry* entry = &dictionary[index];
+            while (entry->key != key && entry->key != kUnused) {
+                index = index >= step ? index - step : index + kDictionarySize - step;
+                entry = &dictionary[index];
+            }
+            if (entry->key == key) {
+                current_ = entry->code;
+                continue;
+            }
+            entry->key = key;
+            entry->code = next_++;
+            PutCode(current_);
+            current_ = c;
+            if (next_ == kCodeLimit) {
+                PutCode(kClearCode);
+                ClearDictionary();
+            } else if (next_ > bumpLimit_) {
+                PutCode(kBumpCode);
+                ++width_;
+                bumpLimit_ = bumpLimit_ * 2 + 1;
+            }
+        }
+        if (!Deliver(sink)) return false;
+    }
+    return true;
+}
+
+bool NvffLzwCompressor::Finish(NvffByteSink& sink) {
+    // Without any data the current string is code 0, which a reader never asks for.
+    PutCode(current_);
+    PutCode(kEndCode);
+    const bool delivered = Deliver(sink);
+    accumulator_ = 0;
+    bitCount_ = 0;
+    current_ = 0;
+    started_ = false;
+    ClearDictionary();
+    return delivered;
+}
