@@ -1,6 +1,7 @@
 #include "medialib/nvff_lzw_compressor.h"
 
 #include <algorithm>
+#include <cstring>
 #include <new>
 
 using namespace nvff;
@@ -15,7 +16,8 @@ std::unique_ptr<NvffLzwCompressor> NvffLzwCompressor::Create() {
 }
 
 void NvffLzwCompressor::ClearDictionary() {
-    std::fill_n(dictionary_.get(), kDictionarySize, Entry{kUnused, 0});
+    // All ones marks every key unused.
+    std::memset(dictionary_.get(), 0xFF, sizeof(Entry) * kDictionarySize);
     next_ = kFirstFreeCode;
     width_ = kMinWidth;
     bumpLimit_ = kFirstBumpLimit;
