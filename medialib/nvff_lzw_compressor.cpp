@@ -45,15 +45,32 @@ bool NvffLzwCompressor::Put(const std::uint8_t* bytes, std::size_t count, NvffBy
         current_ = *bytes++;
         started_ = true;
     }
+    // The loop works on local copies of the state so that they stay in registers.
     Entry* const dictionary = dictionary_.get();
+    std::uint32_t current = current_;
+    std::uint32_t next = next_;
+    std::uint32_t bumpLimit = bumpLimit_;
+    int width = width_;
+    std::uint64_t accumulator = accumulator_;
+    int bitCount = bitCount_;
+    const auto putCode = [&](std::uint32_t code, std::uint8_t*& out) {
+        accumulator = accumulator << width | code;
+        bitCount += width;
+        while (bitCount >= 8) {
+            bitCount -= 8;
+            *out++ = static_cast<std::uint8_t>(accumulator >> bitCount);
+        }
+    };
     // Each byte adds at most two codes of at most 15 bits, so four staged bytes per input byte.
     constexpr std::size_t kRoom = kStagingSize - 8;
     while (bytes != end) {
-        const std::uint8_t* const stop = bytes + std::min<std::size_t>(end - bytes, kRoom / 4);
+        std::uint8_t* out = staging_.data() + staged_;
+        const std::uint8_t* const stop =
+            bytes + std::min<std::size_t>(end - bytes, (kRoom - staged_) / 4);
         for (; bytes != stop; ++bytes) {
             const std::uint32_t c = *bytes;
-            const std::uint32_t key = current_ << 8 | c;
-            std::uint32_t index = c << kCharShift ^ current_;
+            const std::uint32_t key = current << 8 | c;
+            std::uint32_t index = c << kCharShift ^ current;
             const std::uint32_t step = index == 0 ? 1 : kDictionarySize - index;
             Entry* entry = &dictionary[index];
             while (entry->key != key && entry->key != kUnused) {
@@ -61,22 +78,32 @@ bool NvffLzwCompressor::Put(const std::uint8_t* bytes, std::size_t count, NvffBy
                 entry = &dictionary[index];
             }
             if (entry->key == key) {
-                current_ = entry->code;
+                current = entry->code;
                 continue;
             }
             entry->key = key;
-            entry->code = next_++;
-            PutCode(current_);
-            current_ = c;
-            if (next_ == kCodeLimit) {
-                PutCode(kClearCode);
+            entry->code = next++;
+            putCode(current, out);
+            current = c;
+            if (next == kCodeLimit) {
+                putCode(kClearCode, out);
                 ClearDictionary();
-            } else if (next_ > bumpLimit_) {
-                PutCode(kBumpCode);
-                ++width_;
-                bumpLimit_ = bumpLimit_ * 2 + 1;
+                next = next_;
+                width = width_;
+                bumpLimit = bumpLimit_;
+            } else if (next > bumpLimit) {
+                putCode(kBumpCode, out);
+                ++width;
+                bumpLimit = bumpLimit * 2 + 1;
             }
         }
+        staged_ = static_cast<std::size_t>(out - staging_.data());
+        current_ = current;
+        next_ = next;
+        bumpLimit_ = bumpLimit;
+        width_ = width;
+        accumulator_ = accumulator;
+        bitCount_ = bitCount;
         if (!Deliver(sink)) return false;
     }
     return true;
