@@ -6,6 +6,16 @@
 
 using namespace nvff;
 
+namespace {
+
+inline void Prefetch([[maybe_unused]] const void* address) {
+#if defined(__GNUC__)
+    __builtin_prefetch(address);
+#endif
+}
+
+}  // namespace
+
 std::unique_ptr<NvffLzwCompressor> NvffLzwCompressor::Create() {
     std::unique_ptr<NvffLzwCompressor> compressor(new (std::nothrow) NvffLzwCompressor);
     if (!compressor) return nullptr;
@@ -69,17 +79,26 @@ bool NvffLzwCompressor::Put(const std::uint8_t* bytes, std::size_t count, NvffBy
             bytes + std::min<std::size_t>(end - bytes, (kRoom - staged_) / 4);
         for (; bytes != stop; ++bytes) {
             const std::uint32_t c = *bytes;
+            // Should c end the current string, the next lookup is (c, following byte): fetch its
+            // entry early, as the chain of lookups leaves the memory idle meanwhile.
+            if (bytes + 1 != end) Prefetch(&dictionary[std::uint32_t{bytes[1]} << kCharShift ^ c]);
             const std::uint32_t key = current << 8 | c;
             std::uint32_t index = c << kCharShift ^ current;
             const std::uint32_t step = index == 0 ? 1 : kDictionarySize - index;
             Entry* entry = &dictionary[index];
-            while (entry->key != key && entry->key != kUnused) {
-                index = index >= step ? index - step : index + kDictionarySize - step;
-                entry = &dictionary[index];
-            }
             if (entry->key == key) {
                 current = entry->code;
                 continue;
+            }
+            if (entry->key != kUnused) {
+                do {
+                    index = index >= step ? index - step : index + kDictionarySize - step;
+                    entry = &dictionary[index];
+                } while (entry->key != key && entry->key != kUnused);
+                if (entry->key == key) {
+                    current = entry->code;
+                    continue;
+                }
             }
             entry->key = key;
             entry->code = next++;

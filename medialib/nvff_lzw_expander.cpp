@@ -12,19 +12,13 @@ std::unique_ptr<NvffLzwExpander> NvffLzwExpander::Create(NvffByteSource& source,
                                                   NvffLzwExpander(source, originalLength));
     if (!expander) return nullptr;
     NvffLzwExpander& e = *expander;
-    e.prefix_.reset(new (std::nothrow) std::uint16_t[kCodeLimit]);
-    e.suffix_.reset(new (std::nothrow) std::uint8_t[kCodeLimit]);
-    e.first_.reset(new (std::nothrow) std::uint8_t[kCodeLimit]);
-    e.length_.reset(new (std::nothrow) std::uint16_t[kCodeLimit]);
+    e.nodes_.reset(new (std::nothrow) Node[kCodeLimit]);
     e.pending_.reset(new (std::nothrow) std::uint8_t[kLongestString]);
     e.input_.reset(new (std::nothrow) std::uint8_t[kInputSize]);
-    if (!e.prefix_ || !e.suffix_ || !e.first_ || !e.length_ || !e.pending_ || !e.input_) {
-        return nullptr;
-    }
+    if (!e.nodes_ || !e.pending_ || !e.input_) return nullptr;
     for (std::uint32_t c = 0; c < 256; ++c) {
-        e.prefix_[c] = 0;
-        e.suffix_[c] = e.first_[c] = static_cast<std::uint8_t>(c);
-        e.length_[c] = 1;
+        const auto byte = static_cast<std::uint8_t>(c);
+        e.nodes_[c] = Node{0, 1, byte, byte};
     }
     return expander;
 }
@@ -37,42 +31,18 @@ bool NvffLzwExpander::Fail(std::string message) {
     return false;
 }
 
-void NvffLzwExpander::Restart() {
-    next_ = kFirstFreeCode;
-    width_ = kMinWidth;
-    old_ = kNoCode;
-}
-
-bool NvffLzwExpander::ReadCode(std::uint32_t& code) {
-    while (bitCount_ < width_) {
-        if (inputAt_ == inputEnd_) {
-            if (sourceDone_) {
-                // The format pads with ones past the end, but no code the reader needs can lie
-                // there: the stream ends with a code of at least nine bits that is never read.
-                return Fail("the compressed data ends before the original length is reached");
-            }
-            const std::ptrdiff_t got = source_.Fill(input_.get(), kInputSize);
-            if (got < 0) return Fail("the compressed data cannot be read");
-            if (got == 0) sourceDone_ = true;
-            inputAt_ = 0;
-            inputEnd_ = static_cast<std::size_t>(got);
-            continue;
-        }
-        accumulator_ = accumulator_ << 8 | input_[inputAt_++];
-        bitCount_ += 8;
+bool NvffLzwExpander::Refill() {
+    if (sourceDone_) {
+        // The format pads with ones past the end, but no code the reader needs can lie there: the
+        // stream ends with a code of at least nine bits that is never read.
+        return Fail("the compressed data ends before the original length is reached");
     }
-    bitCount_ -= width_;
-    code = static_cast<std::uint32_t>(accumulator_ >> bitCount_) & ((1u << width_) - 1);
+    const std::ptrdiff_t got = source_.Fill(input_.get(), kInputSize);
+    if (got < 0) return Fail("the compressed data cannot be read");
+    if (got == 0) sourceDone_ = true;
+    inputAt_ = 0;
+    inputEnd_ = static_cast<std::size_t>(got);
     return true;
-}
-
-void NvffLzwExpander::Spell(std::uint32_t code, std::uint32_t length, std::uint8_t* out) const {
-    std::uint8_t* at = out + length;
-    while (code >= kFirstFreeCode) {
-        *--at = suffix_[code];
-        code = prefix_[code];
-    }
-    *--at = static_cast<std::uint8_t>(code);
 }
 
 std::ptrdiff_t NvffLzwExpander::Read(std::uint8_t* out, std::size_t count) {
@@ -84,65 +54,88 @@ std::ptrdiff_t NvffLzwExpander::Read(std::uint8_t* out, std::size_t count) {
     std::memcpy(out, pending_.get() + pendingAt_, done);
     pendingAt_ += done;
 
+    // The loop works on local copies of the state so that they stay in registers; they go back
+    // to the members whenever the input is refilled and at the end.
+    Node* const nodes = nodes_.get();
+    const std::uint8_t* input = input_.get();
+    std::size_t inputAt = inputAt_, inputEnd = inputEnd_;
+    std::uint64_t accumulator = accumulator_;
+    int bitCount = bitCount_;
+    std::uint32_t next = next_;
+    int width = width_;
+    int old = old_;
+    std::uint64_t decoded = decoded_;
+    const auto fail = [&](const char* message) {
+        Fail(message);
+        return -1;
+    };
+
     while (done < limit) {
-        std::uint32_t code;
-        if (!ReadCode(code)) return -1;
-        if (code == kEndCode) {
-            Fail("the stream ends before its original length is reached");
-            return -1;
-        }
-        if (code == kBumpCode) {
-            if (width_ == kMaxWidth) {
-                Fail("the stream widens its codes past 15 bits");
-                return -1;
+        while (bitCount < width) {
+            if (inputEnd - inputAt >= 4) {
+                accumulator = accumulator << 32 | std::uint64_t{input[inputAt]} << 24 |
+                              std::uint64_t{input[inputAt + 1]} << 16 |
+                              std::uint64_t{input[inputAt + 2]} << 8 | input[inputAt + 3];
+                inputAt += 4;
+                bitCount += 32;
+            } else if (inputAt < inputEnd) {
+                accumulator = accumulator << 8 | input[inputAt++];
+                bitCount += 8;
+            } else {
+                if (!Refill()) return -1;
+                inputAt = inputAt_;
+                inputEnd = inputEnd_;
             }
-            ++width_;
+        }
+        bitCount -= width;
+        const std::uint32_t code =
+            static_cast<std::uint32_t>(accumulator >> bitCount) & ((1u << width) - 1);
+
+        if (code == kEndCode) return fail("the stream ends before its original length is reached");
+        if (code == kBumpCode) {
+            if (width == kMaxWidth) return fail("the stream widens its codes past 15 bits");
+            ++width;
             continue;
         }
         if (code == kClearCode) {
-            Restart();
+            next = kFirstFreeCode;
+            width = kMinWidth;
+            old = kNoCode;
             continue;
         }
-        if (old_ == kNoCode) {
-            if (code > 255) {
-                Fail("the stream starts with a code that is not a byte");
-                return -1;
-            }
+        if (old == kNoCode) {
+            if (code > 255) return fail("the stream starts with a code that is not a byte");
             out[done++] = static_cast<std::uint8_t>(code);
-            ++decoded_;
-            old_ = static_cast<int>(code);
+            ++decoded;
+            old = static_cast<int>(code);
             continue;
         }
-        if (code > next_) {
-            Fail("the stream uses a code that is not yet defined");
-            return -1;
-        }
-        if (next_ == kCodeLimit) {
-            Fail("the stream fills the dictionary without clearing it");
-            return -1;
-        }
-        const std::uint32_t old = static_cast<std::uint32_t>(old_);
+        if (code > next) return fail("the stream uses a code that is not yet defined");
+        if (next == kCodeLimit) return fail("the stream fills the dictionary without clearing it");
+
+        const Node& oldNode = nodes[old];
         // The code defined by this very step stands for the old string and its own first byte.
-        const bool undefined = code == next_;
-        const std::uint32_t length = undefined ? length_[old] + 1u : length_[code];
-        if (length > original_ - decoded_) {
-            Fail("the stream expands past its original length");
-            return -1;
-        }
-        std::uint8_t* target = limit - done >= length ? out + done : pending_.get();
+        const bool undefined = code == next;
+        const std::uint32_t length = undefined ? oldNode.length + 1u : nodes[code].length;
+        if (length > original_ - decoded) return fail("the stream expands past its original length");
+        std::uint8_t* const target = limit - done >= length ? out + done : pending_.get();
+        std::uint8_t* at = target + length;
+        std::uint32_t walk = code;
         if (undefined) {
-            Spell(old, length - 1, target);
-            target[length - 1] = first_[old];
-        } else {
-            Spell(code, length, target);
+            *--at = oldNode.first;
+            walk = static_cast<std::uint32_t>(old);
         }
-        prefix_[next_] = static_cast<std::uint16_t>(old);
-        suffix_[next_] = target[0];
-        first_[next_] = first_[old];
-        length_[next_] = static_cast<std::uint16_t>(length_[old] + 1u);
-        ++next_;
-        old_ = static_cast<int>(code);
-        decoded_ += length;
+        while (walk >= kFirstFreeCode) {
+            *--at = nodes[walk].suffix;
+            walk = nodes[walk].prefix;
+        }
+        *--at = static_cast<std::uint8_t>(walk);
+
+        nodes[next] = Node{static_cast<std::uint16_t>(old), static_cast<std::uint16_t>(oldNode.length + 1u),
+                           target[0], oldNode.first};
+        ++next;
+        old = static_cast<int>(code);
+        decoded += length;
         if (target == out + done) {
             done += length;
         } else {
@@ -153,6 +146,14 @@ std::ptrdiff_t NvffLzwExpander::Read(std::uint8_t* out, std::size_t count) {
             pendingEnd_ = length;
         }
     }
+
+    inputAt_ = inputAt;
+    accumulator_ = accumulator;
+    bitCount_ = bitCount;
+    next_ = next;
+    width_ = width;
+    old_ = old;
+    decoded_ = decoded;
     produced_ += done;
     return static_cast<std::ptrdiff_t>(done);
 }

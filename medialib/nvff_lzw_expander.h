@@ -35,11 +35,8 @@ private:
 
     NvffLzwExpander(NvffByteSource& source, std::uint64_t originalLength);
     bool Fail(std::string message);
-    // Reads the next code of the current width; false at the end of the data or a read error.
-    bool ReadCode(std::uint32_t& code);
-    void Restart();
-    // Writes the string of code (length bytes) to out.
-    void Spell(std::uint32_t code, std::uint32_t length, std::uint8_t* out) const;
+    // Refills the input buffer; false at the end of the data or a read error.
+    bool Refill();
 
     NvffByteSource& source_;
     std::uint64_t original_;
@@ -47,12 +44,15 @@ private:
     std::uint64_t decoded_ = 0;   // delivered or pending
     std::string error_;
 
-    // Per code: the code of its string without the last byte, that last byte, the first byte and
-    // the length. Codes below 256 are single bytes.
-    std::unique_ptr<std::uint16_t[]> prefix_;
-    std::unique_ptr<std::uint8_t[]> suffix_;
-    std::unique_ptr<std::uint8_t[]> first_;
-    std::unique_ptr<std::uint16_t[]> length_;
+    // Per code: the code of its string without the last byte, the length, that last byte and the
+    // first byte. Codes below 256 are single bytes.
+    struct Node {
+        std::uint16_t prefix;
+        std::uint16_t length;
+        std::uint8_t suffix;
+        std::uint8_t first;
+    };
+    std::unique_ptr<Node[]> nodes_;
     std::uint32_t next_ = nvff::kFirstFreeCode;
     int width_ = nvff::kMinWidth;
     int old_ = kNoCode;
