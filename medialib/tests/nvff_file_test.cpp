@@ -95,8 +95,9 @@ TEST(NvffFile, RoundTripsThroughTheWriteBehindBuffer) {
     } cases[] = {
         {RandomBytes(20000, 1), 20000, 1},
         {RandomBytes(28500, 2), 777, 4096},
-        {RandomBytes(200000, 3), 1, 100000},
-        {MixedBytes(3 << 20, 4), 65536, 3},
+        {RandomBytes(60000, 3), 1, 100000},
+        {MixedBytes(300000, 4), 65536, 3},
+        {MixedBytes(3 << 20, 5), 65536, 65536},
         {Bytes(1 << 20, 0), 1 << 20, 1 << 20},
     };
     for (const auto& c : cases) {

@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <cstring>
+
 #include "medialib/nvff_format.h"
 #include "medialib/nvff_lzw_expander.h"
 #include "medialib/nvff_memory.h"
@@ -123,15 +125,15 @@ TEST(NvffLzw, LongestStringsComeThroughSmallReads) {
     NvffMemorySource source(packed.data(), packed.size());
     auto expander = NvffLzwExpander::Create(source, total);
     std::vector<std::uint8_t> chunk(1 << 16);
+    const std::vector<std::uint8_t> zs(chunk.size(), 'z');
     std::uint64_t seen = 0;
-    std::size_t step = 0;
     bool allZ = true;
-    while (!expander->Finished()) {
+    for (int read = 0; !expander->Finished(); ++read) {
         // Mostly large reads, with odd small ones that split strings.
-        step = seen % 7 == 0 ? 13 : chunk.size();
+        const std::size_t step = read % 7 == 0 ? 13 : chunk.size();
         const std::ptrdiff_t got = expander->Read(chunk.data(), step);
         ASSERT_GT(got, 0) << expander->Error();
-        for (std::ptrdiff_t i = 0; i < got; ++i) allZ = allZ && chunk[static_cast<std::size_t>(i)] == 'z';
+        allZ = allZ && std::memcmp(chunk.data(), zs.data(), static_cast<std::size_t>(got)) == 0;
         seen += static_cast<std::uint64_t>(got);
     }
     EXPECT_TRUE(allZ);
