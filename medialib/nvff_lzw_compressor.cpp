@@ -104,16 +104,19 @@ bool NvffLzwCompressor::Put(const std::uint8_t* bytes, std::size_t count, NvffBy
             entry->code = next++;
             putCode(current, out);
             current = c;
-            if (next == kCodeLimit) {
-                putCode(kClearCode, out);
-                ClearDictionary();
-                next = next_;
-                width = width_;
-                bumpLimit = bumpLimit_;
-            } else if (next > bumpLimit) {
-                putCode(kBumpCode, out);
-                ++width;
-                bumpLimit = bumpLimit * 2 + 1;
+            // At 15 bits the limit is 32767, so passing it means the codes are used up.
+            if (next > bumpLimit) {
+                if (next == kCodeLimit) {
+                    putCode(kClearCode, out);
+                    ClearDictionary();
+                    next = next_;
+                    width = width_;
+                    bumpLimit = bumpLimit_;
+                } else {
+                    putCode(kBumpCode, out);
+                    ++width;
+                    bumpLimit = bumpLimit * 2 + 1;
+                }
             }
         }
         staged_ = static_cast<std::size_t>(out - staging_.data());

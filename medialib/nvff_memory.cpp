@@ -25,6 +25,8 @@ std::optional<std::vector<std::uint8_t>> LzwCompressBytes(const std::uint8_t* da
     auto compressor = NvffLzwCompressor::Create();
     if (!compressor) return std::nullopt;
     std::vector<std::uint8_t> codes;
+    // At worst every byte costs a 15-bit code and every other byte a control code as well.
+    codes.reserve(count * 2 + 16);
     NvffVectorSink sink(codes);
     compressor->Put(data, count, sink);
     compressor->Finish(sink);
