@@ -20,28 +20,36 @@ namespace {
 constexpr std::size_t kFileSize = 20u << 20;
 
 std::vector<std::uint8_t> MixedData() {
-    static const char* const kWords[] = {"SCENE ",  "BUTTON ", "IMAGE ",   "SOUND ", "= ", "\"Media\\",
-                                         ".bmp\"",  "\r\n\t",  "POSITION ", "SIZE ",  ", ", "DoScene "};
+    static const char* const kWords[] = {"SCENE ",    "BUTTON ",   "IMAGE ", "SOUND ",
+                                         "= ",        "\"Media\\", ".bmp\"", "\r\n\t",
+                                         "POSITION ", "SIZE ",     ", ",     "DoScene "};
     std::mt19937 random(2024);
     std::vector<std::uint8_t> data;
     data.reserve(kFileSize);
     while (data.size() < kFileSize) {
         const std::size_t block = 64 * 1024;
         switch (random() % 10) {
-            case 0: case 1: case 2: case 3:  // script text with numbers
-                for (std::size_t n = 0; n < block; ) {
-                    std::string word = random() % 3 ? kWords[random() % std::size(kWords)] : std::to_string(random() % 640);
+            case 0:
+            case 1:
+            case 2:
+            case 3:  // script text with numbers
+                for (std::size_t n = 0; n < block;) {
+                    std::string word = random() % 3 ? kWords[random() % std::size(kWords)]
+                                                    : std::to_string(random() % 640);
                     data.insert(data.end(), word.begin(), word.end());
                     n += word.size();
                 }
                 break;
-            case 4: case 5: case 6:  // bitmap rows: gradients with a little noise
+            case 4:
+            case 5:
+            case 6:  // bitmap rows: gradients with a little noise
                 for (std::size_t n = 0; n < block; ++n) {
                     data.push_back(static_cast<std::uint8_t>((n % 768) / 3 + (random() % 4)));
                 }
                 break;
             default:  // compressed media
-                for (std::size_t n = 0; n < block; ++n) data.push_back(static_cast<std::uint8_t>(random()));
+                for (std::size_t n = 0; n < block; ++n)
+                    data.push_back(static_cast<std::uint8_t>(random()));
         }
     }
     data.resize(kFileSize);
@@ -49,7 +57,8 @@ std::vector<std::uint8_t> MixedData() {
 }
 
 struct Files {
-    fs::path folder = fs::temp_directory_path() / ("tavrin_bench_nvff_" + std::to_string(std::random_device{}()));
+    fs::path folder =
+        fs::temp_directory_path() / ("tavrin_bench_nvff_" + std::to_string(std::random_device{}()));
     fs::path input = folder / "mixed.bin";
     fs::path nvff = folder / "mixed.nv";
     fs::path z = folder / "mixed.bin.Z";
@@ -95,27 +104,33 @@ bool ExpandWithNvff(const Files& files) {
             ok = got == 0;
             break;
         }
-        ok = std::fwrite(chunk.data(), 1, static_cast<std::size_t>(got), out) == static_cast<std::size_t>(got);
+        ok = std::fwrite(chunk.data(), 1, static_cast<std::size_t>(got), out) ==
+             static_cast<std::size_t>(got);
     }
     if (out) std::fclose(out);
     return ok;
 }
 
-bool Shell(const std::string& command) { return std::system(command.c_str()) == 0; }
+bool Shell(const std::string& command) {
+    return std::system(command.c_str()) == 0;
+}
 
 // CPU seconds (user and system) of this process, or of its finished children. The machine is
 // shared, so CPU time compares the two implementations better than the time on the wall.
 double CpuSeconds(int who) {
     rusage usage{};
     getrusage(who, &usage);
-    const auto seconds = [](const timeval& t) { return static_cast<double>(t.tv_sec) + t.tv_usec / 1e6; };
+    const auto seconds = [](const timeval& t) {
+        return static_cast<double>(t.tv_sec) + t.tv_usec / 1e6;
+    };
     return seconds(usage.ru_utime) + seconds(usage.ru_stime);
 }
 
 void Report(benchmark::State& state, const fs::path& compressed, double cpuSeconds) {
     state.SetBytesProcessed(static_cast<std::int64_t>(state.iterations() * kFileSize));
     state.counters["size_ratio"] = static_cast<double>(fs::file_size(compressed)) / kFileSize;
-    state.counters["cpu_MB/s"] = static_cast<double>(state.iterations()) * kFileSize / (1 << 20) / cpuSeconds;
+    state.counters["cpu_MB/s"] =
+        static_cast<double>(state.iterations()) * kFileSize / (1 << 20) / cpuSeconds;
 }
 
 void BM_NvffCompress(benchmark::State& state) {
@@ -129,7 +144,8 @@ void BM_NvffCompress(benchmark::State& state) {
 
 void BM_CompressCommand(benchmark::State& state) {
     const Files& files = TheFiles();
-    const std::string command = "compress -b15 -c '" + files.input.string() + "' > '" + files.z.string() + "'";
+    const std::string command =
+        "compress -b15 -c '" + files.input.string() + "' > '" + files.z.string() + "'";
     const double cpuStart = CpuSeconds(RUSAGE_CHILDREN);
     for (auto _ : state) {
         if (!Shell(command)) state.SkipWithError("compress -b15 failed");
@@ -152,7 +168,8 @@ void BM_UncompressCommand(benchmark::State& state) {
     if (!Shell("compress -b15 -c '" + files.input.string() + "' > '" + files.z.string() + "'")) {
         state.SkipWithError("compress -b15 failed");
     }
-    const std::string command = "uncompress -c '" + files.z.string() + "' > '" + files.output.string() + "'";
+    const std::string command =
+        "uncompress -c '" + files.z.string() + "' > '" + files.output.string() + "'";
     const double cpuStart = CpuSeconds(RUSAGE_CHILDREN);
     for (auto _ : state) {
         if (!Shell(command)) state.SkipWithError("uncompress failed");

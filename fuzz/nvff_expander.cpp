@@ -23,6 +23,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     NvffVectorSink sink(codes);
     if (!compressor->Put(data, size, sink) || !compressor->Finish(sink)) std::abort();
     const auto back = LzwExpandBytes(codes.data(), codes.size(), size);
-    if (!back || back->size() != size || !std::equal(back->begin(), back->end(), data)) std::abort();
+    if (!back || back->size() != size || !std::equal(back->begin(), back->end(), data))
+        std::abort();
     return 0;
 }

@@ -1,10 +1,10 @@
 // Reads arbitrary text as an INI file, reads every value in each of its forms, and reads the
 // saved text back.
+#include "medialib/profile_store.h"
+
 #include <cstddef>
 #include <cstdint>
 #include <string_view>
-
-#include "medialib/profile_store.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     ProfileStore store;

@@ -52,7 +52,9 @@ private:
 
 NvffFile::NvffFile(NvffKind kind) : kind_(kind) {}
 
-NvffFile::~NvffFile() { Close(); }
+NvffFile::~NvffFile() {
+    Close();
+}
 
 bool NvffFile::Fail(std::string message) {
     error_ = path_.string() + ": " + std::move(message);
@@ -75,9 +77,11 @@ bool NvffFile::Open(const std::filesystem::path& path, NvffMode mode) {
     original_ = compressed_ = lengthWords_ = copied_ = 0;
     mode_ = mode;
     switch (mode) {
-        case NvffMode::Read: return OpenForReading();
+        case NvffMode::Read:
+            return OpenForReading();
         case NvffMode::Append:
-        case NvffMode::Create: return OpenForWriting(mode);
+        case NvffMode::Create:
+            return OpenForWriting(mode);
     }
     return Fail("unknown open mode " + std::to_string(static_cast<unsigned>(mode)));
 }
@@ -124,7 +128,8 @@ bool NvffFile::OpenForReading() {
 bool NvffFile::OpenForWriting(NvffMode mode) {
     if (mode == NvffMode::Append) {
         kind_ = DetectKind(path_);
-        if (kind_ != NvffKind::Lzw) return Fail("cannot append: the file does not hold LZW streams");
+        if (kind_ != NvffKind::Lzw)
+            return Fail("cannot append: the file does not hold LZW streams");
     } else if (kind_ != NvffKind::Lzw) {
         return Fail("only LZW streams can be written");
     }
@@ -177,7 +182,8 @@ bool NvffFile::TakeCodeBytes(const std::uint8_t* bytes, std::size_t count) {
 }
 
 bool NvffFile::FlushBuffer() {
-    if (!buffer_.empty() && std::fwrite(buffer_.data(), 1, buffer_.size(), file_) != buffer_.size()) {
+    if (!buffer_.empty() &&
+        std::fwrite(buffer_.data(), 1, buffer_.size(), file_) != buffer_.size()) {
         return Fail("cannot write the compressed data");
     }
     buffer_.clear();
@@ -203,7 +209,8 @@ std::ptrdiff_t NvffFile::Read(void* buffer, std::size_t count) {
         if (got < 0) Fail(expander_->Error());
         return got;
     }
-    const std::size_t want = static_cast<std::size_t>(std::min<std::uint64_t>(count, original_ - copied_));
+    const std::size_t want =
+        static_cast<std::size_t>(std::min<std::uint64_t>(count, original_ - copied_));
     const std::size_t got = std::fread(buffer, 1, want, file_);
     copied_ += got;
     if (got < want) {

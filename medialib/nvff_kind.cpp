@@ -29,10 +29,14 @@ std::string_view KindMagic(NvffKind kind) {
 
 std::string_view KindName(NvffKind kind) {
     switch (kind) {
-        case NvffKind::Huffman: return "Huffman";
-        case NvffKind::Lzss: return "LZSS";
-        case NvffKind::Lzw: return "LZW";
-        case NvffKind::Plain: break;
+        case NvffKind::Huffman:
+            return "Huffman";
+        case NvffKind::Lzss:
+            return "LZSS";
+        case NvffKind::Lzw:
+            return "LZW";
+        case NvffKind::Plain:
+            break;
     }
     return "plain";
 }

@@ -28,7 +28,7 @@ public:
 
 private:
     struct Entry {
-        std::uint32_t key;   // parent << 8 | character, or kUnused
+        std::uint32_t key;  // parent << 8 | character, or kUnused
         std::uint32_t code;
     };
     static constexpr std::uint32_t kUnused = 0xFFFFFFFFu;

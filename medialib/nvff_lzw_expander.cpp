@@ -117,7 +117,8 @@ std::ptrdiff_t NvffLzwExpander::Read(std::uint8_t* out, std::size_t count) {
         // The code defined by this very step stands for the old string and its own first byte.
         const bool undefined = code == next;
         const std::uint32_t length = undefined ? oldNode.length + 1u : nodes[code].length;
-        if (length > original_ - decoded) return fail("the stream expands past its original length");
+        if (length > original_ - decoded)
+            return fail("the stream expands past its original length");
         std::uint8_t* const target = limit - done >= length ? out + done : pending_.get();
         std::uint8_t* at = target + length;
         std::uint32_t walk = code;
@@ -131,8 +132,9 @@ std::ptrdiff_t NvffLzwExpander::Read(std::uint8_t* out, std::size_t count) {
         }
         *--at = static_cast<std::uint8_t>(walk);
 
-        nodes[next] = Node{static_cast<std::uint16_t>(old), static_cast<std::uint16_t>(oldNode.length + 1u),
-                           target[0], oldNode.first};
+        nodes[next] =
+            Node{static_cast<std::uint16_t>(old), static_cast<std::uint16_t>(oldNode.length + 1u),
+                 target[0], oldNode.first};
         ++next;
         old = static_cast<int>(code);
         decoded += length;

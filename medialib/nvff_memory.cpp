@@ -51,8 +51,8 @@ std::optional<std::vector<std::uint8_t>> LzwExpandBytes(const std::uint8_t* code
     constexpr std::size_t kStep = 1 << 16;
     while (!expander->Finished()) {
         const std::size_t at = out.size();
-        out.resize(at + static_cast<std::size_t>(
-                            std::min<std::uint64_t>(kStep, originalLength - at)));
+        out.resize(at +
+                   static_cast<std::size_t>(std::min<std::uint64_t>(kStep, originalLength - at)));
         const std::ptrdiff_t got = expander->Read(out.data() + at, out.size() - at);
         if (got < 0) return fail(expander->Error());
         out.resize(at + static_cast<std::size_t>(got));

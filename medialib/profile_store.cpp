@@ -18,14 +18,17 @@ std::string_view Trim(std::string_view text) {
     return text.substr(begin, end - begin + 1);
 }
 
-bool HasLineBreak(std::string_view text) { return text.find_first_of("\r\n") != std::string_view::npos; }
+bool HasLineBreak(std::string_view text) {
+    return text.find_first_of("\r\n") != std::string_view::npos;
+}
 
 std::optional<long> ParseInteger(std::string_view text) {
     text = Trim(text);
     if (!text.empty() && text.front() == '+') text.remove_prefix(1);
     long value = 0;
     const auto [end, failure] = std::from_chars(text.data(), text.data() + text.size(), value);
-    if (text.empty() || failure != std::errc() || end != text.data() + text.size()) return std::nullopt;
+    if (text.empty() || failure != std::errc() || end != text.data() + text.size())
+        return std::nullopt;
     return value;
 }
 
@@ -33,7 +36,8 @@ std::string Fold(const std::string& value) {
     std::string folded;
     for (std::size_t i = 0; i < value.size(); ++i) {
         const char c = value[i];
-        if (c == '\r' && i + 1 < value.size() && value[i + 1] == '\n') continue;  // CR LF is one break
+        if (c == '\r' && i + 1 < value.size() && value[i + 1] == '\n')
+            continue;  // CR LF is one break
         folded += c == '\r' || c == '\n' ? ProfileStore::kFoldedBreak : c;
     }
     return folded;
@@ -107,8 +111,8 @@ std::optional<std::string> ProfileStore::ReadString(const std::string& section,
 
 bool ProfileStore::WriteString(const std::string& section, const std::string& key,
                                const std::string& value, bool fold) {
-    const bool goodSection = !section.empty() && section.find(']') == std::string::npos &&
-                             !HasLineBreak(section);
+    const bool goodSection =
+        !section.empty() && section.find(']') == std::string::npos && !HasLineBreak(section);
     const bool goodKey = !key.empty() && key.find_first_of(";[ \t") != 0 &&
                          key.find('=') == std::string::npos && !HasLineBreak(key);
     if (!goodSection || !goodKey || (!fold && HasLineBreak(value))) return false;
@@ -128,7 +132,7 @@ bool ProfileStore::WriteString(const std::string& section, const std::string& ke
 }
 
 std::optional<std::int16_t> ProfileStore::ReadInt16(const std::string& section,
-                                                   const std::string& key) const {
+                                                    const std::string& key) const {
     const auto value = ReadString(section, key);
     if (!value) return std::nullopt;
     const auto number = ParseInteger(*value);
@@ -142,7 +146,7 @@ bool ProfileStore::WriteInt16(const std::string& section, const std::string& key
 }
 
 std::optional<std::array<int, 4>> ProfileStore::ReadFourInts(const std::string& section,
-                                                            const std::string& key) const {
+                                                             const std::string& key) const {
     const auto value = ReadString(section, key);
     if (!value) return std::nullopt;
     std::array<int, 4> numbers{};
@@ -158,7 +162,8 @@ std::optional<std::array<int, 4>> ProfileStore::ReadFourInts(const std::string& 
     return numbers;
 }
 
-std::optional<std::string> ProfileStore::ReadNumbered(const std::string& section, int number) const {
+std::optional<std::string> ProfileStore::ReadNumbered(const std::string& section,
+                                                      int number) const {
     return ReadString(section, std::to_string(number));
 }
 

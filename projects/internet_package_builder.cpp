@@ -17,12 +17,14 @@ using FilePointer = std::unique_ptr<std::FILE, int (*)(std::FILE*)>;
 
 bool LessIgnoringCase(const std::string& a, const std::string& b) {
     const auto lower = [](unsigned char c) { return c >= 'A' && c <= 'Z' ? c + 32 : c; };
-    const bool less = std::lexicographical_compare(
-        a.begin(), a.end(), b.begin(), b.end(),
-        [&](char x, char y) { return lower(static_cast<unsigned char>(x)) < lower(static_cast<unsigned char>(y)); });
-    const bool greater = std::lexicographical_compare(
-        b.begin(), b.end(), a.begin(), a.end(),
-        [&](char x, char y) { return lower(static_cast<unsigned char>(x)) < lower(static_cast<unsigned char>(y)); });
+    const bool less =
+        std::lexicographical_compare(a.begin(), a.end(), b.begin(), b.end(), [&](char x, char y) {
+            return lower(static_cast<unsigned char>(x)) < lower(static_cast<unsigned char>(y));
+        });
+    const bool greater =
+        std::lexicographical_compare(b.begin(), b.end(), a.begin(), a.end(), [&](char x, char y) {
+            return lower(static_cast<unsigned char>(x)) < lower(static_cast<unsigned char>(y));
+        });
     return less || (!greater && a < b);
 }
 
@@ -30,7 +32,8 @@ bool WalkMediaFolder(const fs::path& folder, const std::string& prefix,
                      std::vector<std::string>& members, std::string& error) {
     std::error_code failure;
     std::vector<std::string> files, folders;
-    for (fs::directory_iterator it(folder, failure), end; !failure && it != end; it.increment(failure)) {
+    for (fs::directory_iterator it(folder, failure), end; !failure && it != end;
+         it.increment(failure)) {
         const std::string name = it->path().filename().string();
         std::error_code ignored;
         if (it->is_symlink(ignored) && it->is_directory(ignored)) continue;
@@ -54,13 +57,15 @@ bool WalkMediaFolder(const fs::path& folder, const std::string& prefix,
     std::sort(folders.begin(), folders.end(), LessIgnoringCase);
     for (const std::string& file : files) members.push_back(prefix + tvi::kSeparator + file);
     for (const std::string& sub : folders) {
-        if (!WalkMediaFolder(folder / sub, prefix + tvi::kSeparator + sub, members, error)) return false;
+        if (!WalkMediaFolder(folder / sub, prefix + tvi::kSeparator + sub, members, error))
+            return false;
     }
     return true;
 }
 
 // Compresses one member file into the package as the stream of the given mode.
-bool WriteMember(const fs::path& source, const fs::path& package, NvffMode mode, std::string& error) {
+bool WriteMember(const fs::path& source, const fs::path& package, NvffMode mode,
+                 std::string& error) {
     FilePointer in(std::fopen(source.string().c_str(), "rb"), &std::fclose);
     if (!in) {
         error = source.string() + ": cannot be opened";
@@ -95,14 +100,16 @@ void PutLe32(std::vector<std::uint8_t>& out, std::uint32_t value) {
     for (int i = 0; i < 4; ++i) out.push_back(static_cast<std::uint8_t>(value >> (8 * i)));
 }
 
-bool WriteDirectory(const fs::path& package, const std::vector<std::string>& members, std::string& error) {
+bool WriteDirectory(const fs::path& package, const std::vector<std::string>& members,
+                    std::string& error) {
     FilePointer out(std::fopen(package.string().c_str(), "r+b"), &std::fclose);
     if (!out || std::fseek(out.get(), 0, SEEK_END) != 0) {
         error = package.string() + ": cannot be opened to add the directory";
         return false;
     }
     const long offset = std::ftell(out.get());
-    if (offset < 0 || static_cast<unsigned long>(offset) > std::numeric_limits<std::uint32_t>::max()) {
+    if (offset < 0 ||
+        static_cast<unsigned long>(offset) > std::numeric_limits<std::uint32_t>::max()) {
         error = package.string() + ": the package passes 4 GB";
         return false;
     }
@@ -113,7 +120,8 @@ bool WriteDirectory(const fs::path& package, const std::vector<std::string>& mem
         directory.insert(directory.end(), name.begin(), name.end());
     }
     PutLe32(directory, static_cast<std::uint32_t>(offset));
-    const bool written = std::fwrite(directory.data(), 1, directory.size(), out.get()) == directory.size();
+    const bool written =
+        std::fwrite(directory.data(), 1, directory.size(), out.get()) == directory.size();
     if (!written || std::fclose(out.release()) != 0) {
         error = package.string() + ": cannot write the directory";
         return false;
@@ -123,7 +131,9 @@ bool WriteDirectory(const fs::path& package, const std::vector<std::string>& mem
 
 }  // namespace
 
-void InternetPackageBuilder::AddMember(const std::string& relativeName) { members_.push_back(relativeName); }
+void InternetPackageBuilder::AddMember(const std::string& relativeName) {
+    members_.push_back(relativeName);
+}
 
 fs::path MemberFile(const fs::path& folder, const std::string& name) {
     std::string native = name;
@@ -152,7 +162,8 @@ bool InternetPackageBuilder::Write(const fs::path& setupFolder, const fs::path& 
     };
     for (std::size_t i = 0; i < members_.size(); ++i) {
         const NvffMode mode = i == 0 ? NvffMode::Create : NvffMode::Append;
-        if (!WriteMember(MemberFile(setupFolder, members_[i]), partial, mode, error)) return discard();
+        if (!WriteMember(MemberFile(setupFolder, members_[i]), partial, mode, error))
+            return discard();
         if (progress) progress(tvi::ProgressPercent(i, members_.size()));
     }
     if (!WriteDirectory(partial, members_, error)) return discard();
@@ -175,14 +186,16 @@ std::optional<std::vector<std::string>> CollectPackageMembers(const fs::path& se
         return std::nullopt;
     }
     if (members.size() > tvi::kMaxMembers) {
-        error = setupFolder.string() + ": more than " + std::to_string(tvi::kMaxMembers) + " files to pack";
+        error = setupFolder.string() + ": more than " + std::to_string(tvi::kMaxMembers) +
+                " files to pack";
         return std::nullopt;
     }
     return members;
 }
 
 PackageBuildResult BuildInternetPackage(const fs::path& setupFolder, const std::string& title,
-                                        const fs::path& outputFolder, const PackageProgress& progress) {
+                                        const fs::path& outputFolder,
+                                        const PackageProgress& progress) {
     PackageBuildResult result;
     result.package = outputFolder / (title + tvi::kExtension);
     std::error_code ignored;

@@ -55,11 +55,13 @@ bool InternetPackageReader::Open(const std::filesystem::path& path) {
     // The smallest package: one stream header and one directory entry of a one-byte name.
     constexpr std::uint64_t kSmallest = nvff::kHeaderSize + 4 + 4 + 1 + 4;
     std::uint8_t head[nvff::kHeaderSize];
-    if (size_ < kSmallest || !ReadAt(0, head, sizeof head)) return Fail("too short for an Internet package");
+    if (size_ < kSmallest || !ReadAt(0, head, sizeof head))
+        return Fail("too short for an Internet package");
     const NvffKind kind = DetectKindOfBytes(head, sizeof head);
     if (kind != NvffKind::Lzw) {
-        return Fail(kind == NvffKind::Plain ? "not an Internet package"
-                                            : "NVFF " + std::string(KindName(kind)) + " streams are not supported");
+        return Fail(kind == NvffKind::Plain
+                        ? "not an Internet package"
+                        : "NVFF " + std::string(KindName(kind)) + " streams are not supported");
     }
 
     std::uint8_t word[4];
@@ -76,8 +78,8 @@ bool InternetPackageReader::Open(const std::filesystem::path& path) {
     at += 4;
     const std::uint32_t count = nvff::ReadLe32(word);
     if (count == 0 || count > tvi::kMaxMembers || count > (directoryEnd - at) / 5) {
-        return Fail("the directory's member count " + std::to_string(static_cast<std::int32_t>(count)) +
-                    " does not fit the file");
+        return Fail("the directory's member count " +
+                    std::to_string(static_cast<std::int32_t>(count)) + " does not fit the file");
     }
     members_.resize(count);
     for (PackageMember& member : members_) {
@@ -85,7 +87,8 @@ bool InternetPackageReader::Open(const std::filesystem::path& path) {
         at += 4;
         const std::uint32_t length = nvff::ReadLe32(word);
         if (length == 0 || length > tvi::kMaxNameLength || length > directoryEnd - at) {
-            return Fail("a member name length of " + std::to_string(static_cast<std::int32_t>(length)) +
+            return Fail("a member name length of " +
+                        std::to_string(static_cast<std::int32_t>(length)) +
                         " does not fit the directory");
         }
         member.name.resize(length);
@@ -99,7 +102,8 @@ bool InternetPackageReader::Open(const std::filesystem::path& path) {
     for (std::size_t i = 0; i < members_.size(); ++i) {
         const std::uint64_t lengthWords = i == 0 ? nvff::kMagicSize : at;
         std::uint8_t lengths[nvff::kLengthWordsSize];
-        if (lengthWords + sizeof lengths > directoryOffset_ || !ReadAt(lengthWords, lengths, sizeof lengths)) {
+        if (lengthWords + sizeof lengths > directoryOffset_ ||
+            !ReadAt(lengthWords, lengths, sizeof lengths)) {
             return Fail("member " + std::to_string(i) + " passes the start of the directory");
         }
         PackageMember& member = members_[i];
@@ -110,7 +114,8 @@ bool InternetPackageReader::Open(const std::filesystem::path& path) {
             return Fail("member \"" + member.name + "\" passes the start of the directory");
         }
         if (member.originalLength > nvff::MaxOriginalLength(member.compressedLength)) {
-            return Fail("member \"" + member.name + "\" states an original length its data cannot hold");
+            return Fail("member \"" + member.name +
+                        "\" states an original length its data cannot hold");
         }
         at = member.dataOffset + member.compressedLength;
     }
@@ -131,7 +136,8 @@ bool InternetPackageReader::Expand(std::size_t index, const Sink& sink) {
     while (!expander->Finished()) {
         const std::ptrdiff_t got = expander->Read(chunk.data(), chunk.size());
         if (got < 0) return Fail("member \"" + member.name + "\": " + expander->Error());
-        if (!sink(chunk.data(), static_cast<std::size_t>(got))) return Fail("member \"" + member.name + "\" was not taken");
+        if (!sink(chunk.data(), static_cast<std::size_t>(got)))
+            return Fail("member \"" + member.name + "\" was not taken");
     }
     return true;
 }

@@ -97,7 +97,8 @@ bool ExtractPackage(InternetPackageReader& reader, const fs::path& folder, std::
             return false;
         }
         const fs::path target = folder / paths[i];
-        std::unique_ptr<std::FILE, int (*)(std::FILE*)> out(std::fopen(target.string().c_str(), "wb"), &std::fclose);
+        std::unique_ptr<std::FILE, int (*)(std::FILE*)> out(
+            std::fopen(target.string().c_str(), "wb"), &std::fclose);
         if (!out) {
             error = target.string() + ": cannot be written";
             return false;
@@ -109,7 +110,8 @@ bool ExtractPackage(InternetPackageReader& reader, const fs::path& folder, std::
         });
         const bool closed = std::fclose(out.release()) == 0;
         if (!expanded || !closed) {
-            error = writeFailed || !closed ? target.string() + ": cannot be written" : reader.Error();
+            error =
+                writeFailed || !closed ? target.string() + ": cannot be written" : reader.Error();
             fs::remove(target, failure);
             return false;
         }

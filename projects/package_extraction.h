@@ -14,4 +14,5 @@ std::optional<std::filesystem::path> MemberRelativePath(const std::string& name,
 // Writes every member of an open package below folder (created when missing). Every name is
 // checked before anything is written; a member whose way passes through a link is refused, and
 // a member that fails to expand leaves no file of its own behind.
-bool ExtractPackage(InternetPackageReader& reader, const std::filesystem::path& folder, std::string& error);
+bool ExtractPackage(InternetPackageReader& reader, const std::filesystem::path& folder,
+                    std::string& error);

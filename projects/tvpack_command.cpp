@@ -19,14 +19,16 @@ int Failure(std::ostream& err, const std::string& message) {
     return 1;
 }
 
-int Build(const std::string& setupFolder, const std::string& package, std::ostream& out, std::ostream& err) {
+int Build(const std::string& setupFolder, const std::string& package, std::ostream& out,
+          std::ostream& err) {
     std::string error;
     const auto members = CollectPackageMembers(setupFolder, error);
     if (!members) return Failure(err, error);
     InternetPackageBuilder builder;
     for (const std::string& name : *members) builder.AddMember(name);
     if (!builder.Write(setupFolder, package, {}, error)) return Failure(err, error);
-    out << package << ": " << members->size() << (members->size() == 1 ? " member\n" : " members\n");
+    out << package << ": " << members->size()
+        << (members->size() == 1 ? " member\n" : " members\n");
     return 0;
 }
 
@@ -36,13 +38,15 @@ int List(const std::string& package, std::ostream& out, std::ostream& err) {
     char line[64];
     out << "  Original  Compressed  Name\n";
     for (const PackageMember& member : reader.Members()) {
-        std::snprintf(line, sizeof line, "%10u  %10u  ", member.originalLength, member.compressedLength);
+        std::snprintf(line, sizeof line, "%10u  %10u  ", member.originalLength,
+                      member.compressedLength);
         out << line << member.name << "\n";
     }
     return 0;
 }
 
-int Extract(const std::string& package, const std::string& folder, std::ostream& out, std::ostream& err) {
+int Extract(const std::string& package, const std::string& folder, std::ostream& out,
+            std::ostream& err) {
     InternetPackageReader reader;
     if (!reader.Open(package)) return Failure(err, reader.Error());
     std::string error;

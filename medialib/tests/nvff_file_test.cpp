@@ -1,8 +1,9 @@
+#include "medialib/nvff_file.h"
+
 #include <gtest/gtest.h>
 
 #include <cstring>
 
-#include "medialib/nvff_file.h"
 #include "medialib/nvff_kind.h"
 #include "medialib/tests/nvff_test_support.h"
 
@@ -19,7 +20,8 @@ Bytes Header(const char* magic, std::uint32_t original, std::uint32_t compressed
 }
 
 // Writes data as one stream in chunks of the given size.
-bool WriteStream(const std::filesystem::path& path, NvffMode mode, const Bytes& data, std::size_t chunk) {
+bool WriteStream(const std::filesystem::path& path, NvffMode mode, const Bytes& data,
+                 std::size_t chunk) {
     auto file = CreateCompressor(NvffKind::Lzw);
     if (!file->Open(path, mode)) return false;
     for (std::size_t at = 0; at < data.size(); at += chunk) {
@@ -28,7 +30,8 @@ bool WriteStream(const std::filesystem::path& path, NvffMode mode, const Bytes& 
     return file->Close();
 }
 
-std::optional<Bytes> ReadStream(const std::filesystem::path& path, std::size_t chunk, std::string* error = nullptr) {
+std::optional<Bytes> ReadStream(const std::filesystem::path& path, std::size_t chunk,
+                                std::string* error = nullptr) {
     NvffFile file;
     if (!file.Open(path, NvffMode::Read)) {
         if (error) *error = file.Error();
@@ -56,9 +59,9 @@ TEST(NvffKind, DetectKindComparesTheMagicsInOrder) {
         std::string content;
         NvffKind kind;
     } cases[] = {
-        {"NVFFHUFF", NvffKind::Huffman},   {"NVFFLZSS....", NvffKind::Lzss},
+        {"NVFFHUFF", NvffKind::Huffman},     {"NVFFLZSS....", NvffKind::Lzss},
         {"NVFFLZW \x01\x02", NvffKind::Lzw}, {"NVFFLZWX", NvffKind::Plain},
-        {"NVFFLZW", NvffKind::Plain},      {"", NvffKind::Plain},
+        {"NVFFLZW", NvffKind::Plain},        {"", NvffKind::Plain},
         {"nvfflzw ", NvffKind::Plain},
     };
     for (const auto& c : cases) {
@@ -93,12 +96,9 @@ TEST(NvffFile, RoundTripsThroughTheWriteBehindBuffer) {
         Bytes data;
         std::size_t writeChunk, readChunk;
     } cases[] = {
-        {RandomBytes(20000, 1), 20000, 1},
-        {RandomBytes(28500, 2), 777, 4096},
-        {RandomBytes(60000, 3), 1, 100000},
-        {MixedBytes(300000, 4), 65536, 3},
-        {MixedBytes(3 << 20, 5), 65536, 65536},
-        {Bytes(1 << 20, 0), 1 << 20, 1 << 20},
+        {RandomBytes(20000, 1), 20000, 1},      {RandomBytes(28500, 2), 777, 4096},
+        {RandomBytes(60000, 3), 1, 100000},     {MixedBytes(300000, 4), 65536, 3},
+        {MixedBytes(3 << 20, 5), 65536, 65536}, {Bytes(1 << 20, 0), 1 << 20, 1 << 20},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.data.size());
@@ -183,10 +183,12 @@ TEST(NvffFile, ReadRefusesDamagedStreams) {
         const char* error;
     } cases[] = {
         {"header cut short", Bytes(good.begin(), good.begin() + 12), "header is incomplete"},
-        {"compressed length past the end", patched(12, static_cast<std::uint32_t>(good.size())), "passes the end"},
+        {"compressed length past the end", patched(12, static_cast<std::uint32_t>(good.size())),
+         "passes the end"},
         {"code bytes cut short", Bytes(good.begin(), good.end() - 100), "passes the end"},
         {"original length too large for the codes", patched(8, 0xFFFFFFFFu), "can hold"},
-        {"original length longer than the codes give", patched(8, 40001), "original length is reached"},
+        {"original length longer than the codes give", patched(8, 40001),
+         "original length is reached"},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);

@@ -11,9 +11,12 @@ using namespace nvff_test;
 
 namespace {
 
-Bytes Compress(const Bytes& data) { return *LzwCompressBytes(data.data(), data.size()); }
+Bytes Compress(const Bytes& data) {
+    return *LzwCompressBytes(data.data(), data.size());
+}
 
-std::optional<Bytes> Expand(const Bytes& codes, std::uint64_t original, std::string* error = nullptr) {
+std::optional<Bytes> Expand(const Bytes& codes, std::uint64_t original,
+                            std::string* error = nullptr) {
     return LzwExpandBytes(codes.data(), codes.size(), original, error);
 }
 
@@ -74,8 +77,10 @@ TEST(NvffLzw, RunDefinesStringsAndUsesTheCodeBeingDefined) {
     const Bytes codes = PackCodes({{'A', 9}, {259, 9}, {'A', 9}, {256, 9}});
     EXPECT_EQ(Compress(RepeatedBytes(4, "A")), codes);
     EXPECT_EQ(Expand(codes, 4), RepeatedBytes(4, "A"));
-    // A reader meets 259 while it is being defined: it stands for the old string and its first byte.
-    EXPECT_EQ(Expand(PackCodes({{'A', 9}, {259, 9}, {260, 9}, {256, 9}}), 6), RepeatedBytes(6, "A"));
+    // A reader meets 259 while it is being defined: it stands for the old string and its first
+    // byte.
+    EXPECT_EQ(Expand(PackCodes({{'A', 9}, {259, 9}, {260, 9}, {256, 9}}), 6),
+              RepeatedBytes(6, "A"));
 }
 
 TEST(NvffLzw, CodesWidenAfterEachLimitAndClearAt32768) {
@@ -86,7 +91,8 @@ TEST(NvffLzw, CodesWidenAfterEachLimitAndClearAt32768) {
     // Six widenings (9 to 15 bits), then the clear once codes 259 to 32767 are defined.
     const std::vector<std::uint32_t> cycle = {257, 257, 257, 257, 257, 257, 258};
     EXPECT_EQ(std::vector<std::uint32_t>(walk.controls.begin(), walk.controls.begin() + 7), cycle);
-    EXPECT_EQ(std::vector<std::uint32_t>(walk.controls.begin() + 7, walk.controls.begin() + 14), cycle);
+    EXPECT_EQ(std::vector<std::uint32_t>(walk.controls.begin() + 7, walk.controls.begin() + 14),
+              cycle);
     EXPECT_EQ(walk.dataCodesBeforeClear[0], 32768u - 259u);
     // After the clear the codes are nine bits wide again and start with a single byte.
     EXPECT_LT(walk.firstCodeAfterClear[0], 256u);
@@ -154,14 +160,18 @@ TEST(NvffLzw, ExpanderRefusesBadStreams) {
         const char* error;
     } const cases[] = {
         {"undefined code", PackCodes({{'A', 9}, {300, 9}, {256, 9}}), 10, "not yet defined"},
-        {"code past the one being defined", PackCodes({{'A', 9}, {260, 9}, {256, 9}}), 10, "not yet defined"},
+        {"code past the one being defined", PackCodes({{'A', 9}, {260, 9}, {256, 9}}), 10,
+         "not yet defined"},
         {"first code not a byte", PackCodes({{300, 9}, {256, 9}}), 10, "not a byte"},
-        {"first code after clear not a byte", PackCodes({{'A', 9}, {258, 9}, {259, 9}, {256, 9}}), 10, "not a byte"},
+        {"first code after clear not a byte", PackCodes({{'A', 9}, {258, 9}, {259, 9}, {256, 9}}),
+         10, "not a byte"},
         {"width past 15 bits", PackCodes(tooWide), 10, "past 15 bits"},
-        {"end code too early", PackCodes({{'A', 9}, {256, 9}, {0, 9}}), 5, "before its original length"},
+        {"end code too early", PackCodes({{'A', 9}, {256, 9}, {0, 9}}), 5,
+         "before its original length"},
         {"data ends too early", PackCodes({{'A', 9}, {'B', 9}}), 3, "ends before"},
         {"no data at all", {}, 1, "ends before"},
-        {"string past the original length", PackCodes({{'A', 9}, {259, 9}, {256, 9}}), 2, "past its original length"},
+        {"string past the original length", PackCodes({{'A', 9}, {259, 9}, {256, 9}}), 2,
+         "past its original length"},
         {"dictionary never cleared", PackCodes(neverCleared), 1u << 29, "without clearing"},
         {"original length the codes cannot hold", {0, 0}, 1u << 30, "can hold"},
     };

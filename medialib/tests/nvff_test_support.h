@@ -24,23 +24,27 @@ inline Bytes RandomBytes(std::size_t size, std::uint32_t seed) {
 
 inline Bytes RepeatedBytes(std::size_t size, const std::string& pattern) {
     Bytes bytes(size);
-    for (std::size_t i = 0; i < size; ++i) bytes[i] = static_cast<std::uint8_t>(pattern[i % pattern.size()]);
+    for (std::size_t i = 0; i < size; ++i)
+        bytes[i] = static_cast<std::uint8_t>(pattern[i % pattern.size()]);
     return bytes;
 }
 
 // Words drawn from a small vocabulary with some random bytes between them, like a script with
 // an embedded picture.
 inline Bytes MixedBytes(std::size_t size, std::uint32_t seed) {
-    static const char* const kWords[] = {"SCENE ", "BUTTON ", "IMAGE ", "= ", "\"Media\\pic.bmp\"\r\n",
-                                         "POSITION 10, 20 ", "SIZE 64, 48\r\n", "\t", "WAIT\r\n"};
+    static const char* const kWords[] = {
+        "SCENE ",           "BUTTON ",         "IMAGE ", "= ",      "\"Media\\pic.bmp\"\r\n",
+        "POSITION 10, 20 ", "SIZE 64, 48\r\n", "\t",     "WAIT\r\n"};
     std::mt19937 random(seed);
     Bytes bytes;
     bytes.reserve(size);
     while (bytes.size() < size) {
         if (random() % 8 == 0) {
-            for (int i = 0; i < 40 && bytes.size() < size; ++i) bytes.push_back(static_cast<std::uint8_t>(random()));
+            for (int i = 0; i < 40 && bytes.size() < size; ++i)
+                bytes.push_back(static_cast<std::uint8_t>(random()));
         } else {
-            for (const char* c = kWords[random() % std::size(kWords)]; *c && bytes.size() < size; ++c) {
+            for (const char* c = kWords[random() % std::size(kWords)]; *c && bytes.size() < size;
+                 ++c) {
                 bytes.push_back(static_cast<std::uint8_t>(*c));
             }
         }
@@ -71,7 +75,8 @@ inline Bytes ReadFile(const std::filesystem::path& path) {
 
 inline void WriteFile(const std::filesystem::path& path, const Bytes& bytes) {
     std::ofstream out(path, std::ios::binary | std::ios::trunc);
-    out.write(reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
+    out.write(reinterpret_cast<const char*>(bytes.data()),
+              static_cast<std::streamsize>(bytes.size()));
 }
 
 inline void WriteFile(const std::filesystem::path& path, const std::string& text) {
@@ -84,7 +89,8 @@ public:
     ScratchFolder() {
         static int counter = 0;
         path_ = std::filesystem::temp_directory_path() /
-                ("tavrin_nvff_" + std::to_string(std::random_device{}()) + "_" + std::to_string(++counter));
+                ("tavrin_nvff_" + std::to_string(std::random_device{}()) + "_" +
+                 std::to_string(++counter));
         std::filesystem::create_directories(path_);
     }
     ~ScratchFolder() {

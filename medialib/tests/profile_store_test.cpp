@@ -1,6 +1,7 @@
+#include "medialib/profile_store.h"
+
 #include <gtest/gtest.h>
 
-#include "medialib/profile_store.h"
 #include "medialib/tests/nvff_test_support.h"
 
 using nvff_test::ScratchFolder;
@@ -31,9 +32,9 @@ TEST(ProfileStore, ReadsLinesByTheFormatsRules) {
         {"[S]\n;k=v\n", "S", ";k", std::nullopt},
         {"; [S]\nk=v\n", "S", "k", std::nullopt},
         {"k=v\n[S]\n", "S", "k", std::nullopt},
-        {"[S]\nk=\n", "S", "k", std::nullopt},      // two characters: skipped
+        {"[S]\nk=\n", "S", "k", std::nullopt},  // two characters: skipped
         {"[S]\nkk=\n", "S", "kk", ""},
-        {"[S]\n k\n", "S", " k", std::nullopt},    // no "="
+        {"[S]\n k\n", "S", " k", std::nullopt},  // no "="
         {"[S]\nx=1\n[T]\nx=2\n[S]\ny=3", "S", "x", "1"},
         {"[S]\nx=1\n[T]\nx=2\n[S]\ny=3", "S", "y", "3"},
         {"[S] notes\nk=v\n", "S", "k", "v"},
@@ -67,8 +68,8 @@ TEST(ProfileStore, RefusesNamesAndValuesThatWouldBreakTheFile) {
         const char* key;
         const char* value;
     } cases[] = {
-        {"S", "k", "two\nlines"}, {"S", "k", "cr\ronly"}, {"S", "a=b", "v"},   {"S", ";k", "v"},
-        {"S", "[k", "v"},         {"S", " k", "v"},       {"S", "", "v"},      {"", "k", "v"},
+        {"S", "k", "two\nlines"}, {"S", "k", "cr\ronly"}, {"S", "a=b", "v"},    {"S", ";k", "v"},
+        {"S", "[k", "v"},         {"S", " k", "v"},       {"S", "", "v"},       {"", "k", "v"},
         {"a]b", "k", "v"},        {"a\nb", "k", "v"},     {"S", "k\n[T]", "v"},
     };
     for (const auto& c : cases) {
@@ -96,9 +97,11 @@ TEST(ProfileStore, ReadsNumbers) {
         "r5=1,2,3,4,5\nrx=1,x,3,4\nre=1,,3,4\n");
     EXPECT_EQ(store.ReadInt16("S", "n"), -5);
     EXPECT_EQ(store.ReadInt16("S", "min"), -32768);
-    for (const char* key : {"big", "word", "tail", "missing"}) EXPECT_EQ(store.ReadInt16("S", key), std::nullopt) << key;
+    for (const char* key : {"big", "word", "tail", "missing"})
+        EXPECT_EQ(store.ReadInt16("S", key), std::nullopt) << key;
     EXPECT_EQ(store.ReadFourInts("S", "r"), (std::array<int, 4>{10, 20, 30, 40}));
-    for (const char* key : {"r3", "r5", "rx", "re", "missing"}) EXPECT_EQ(store.ReadFourInts("S", key), std::nullopt) << key;
+    for (const char* key : {"r3", "r5", "rx", "re", "missing"})
+        EXPECT_EQ(store.ReadFourInts("S", key), std::nullopt) << key;
 
     ASSERT_TRUE(store.WriteInt16("T", "Confirm", -1));
     ASSERT_TRUE(store.WriteNumbered("T", 0, "a.tvs"));
@@ -152,7 +155,8 @@ TEST(ProfileStore, FailedSaveLeavesNoTraceAndKeepsTheFile) {
     EXPECT_NE(store.Error().find("cannot be written"), std::string::npos);
     EXPECT_TRUE(std::filesystem::is_directory(folder / "Setup.ini" / "inner"));
     std::size_t entries = 0;
-    for ([[maybe_unused]] const auto& entry : std::filesystem::directory_iterator(folder.path())) ++entries;
+    for ([[maybe_unused]] const auto& entry : std::filesystem::directory_iterator(folder.path()))
+        ++entries;
     EXPECT_EQ(entries, 1u);
 
     ProfileStore missingFolder;
@@ -163,8 +167,8 @@ TEST(ProfileStore, FailedSaveLeavesNoTraceAndKeepsTheFile) {
 
 TEST(ProfileStore, RefusesAnOversizedFile) {
     ScratchFolder folder;
-    std::filesystem::resize_file((nvff_test::WriteFile(folder / "huge.ini", std::string("[S]\nk=v\n")), folder / "huge.ini"),
-                                 ProfileStore::kMaxFileSize + 1);
+    nvff_test::WriteFile(folder / "huge.ini", std::string("[S]\nk=v\n"));
+    std::filesystem::resize_file(folder / "huge.ini", ProfileStore::kMaxFileSize + 1);
     ProfileStore store;
     EXPECT_FALSE(store.Open(folder / "huge.ini", false));
     EXPECT_TRUE(store.Data().empty());

@@ -37,7 +37,8 @@ TEST(InternetPackage, ProjectWithoutMediaHasTheDataFileOnly) {
                                              [&](int percent) { progress.push_back(percent); });
     ASSERT_TRUE(result.ok) << result.error;
     EXPECT_EQ(result.package, folder.internet / "Demo.tvi");
-    EXPECT_EQ(ReadFile(result.package), AssemblePackage({{"TVData.bin", ReadFile(folder.setup / "TVData.bin")}}));
+    EXPECT_EQ(ReadFile(result.package),
+              AssemblePackage({{"TVData.bin", ReadFile(folder.setup / "TVData.bin")}}));
     EXPECT_EQ(progress, std::vector<int>{100});
     EXPECT_FALSE(fs::exists(folder.internet / "Demo.tvi.part"));
 }
@@ -54,11 +55,16 @@ TEST(InternetPackage, NestedMediaComeFilesFirstInNameOrder) {
                                              [&](int percent) { progress.push_back(percent); });
     ASSERT_TRUE(result.ok) << result.error;
 
-    const std::vector<std::string> names = {"TVData.bin",    "Media\\A.bmp",         "Media\\b.wav",
-                                            "Media\\c.avi",  "Media\\Other\\y",      "Media\\sub\\z.gif",
+    const std::vector<std::string> names = {"TVData.bin",
+                                            "Media\\A.bmp",
+                                            "Media\\b.wav",
+                                            "Media\\c.avi",
+                                            "Media\\Other\\y",
+                                            "Media\\sub\\z.gif",
                                             "Media\\sub\\deeper\\x.txt"};
     std::vector<std::pair<std::string, Bytes>> members;
-    for (const std::string& name : names) members.push_back({name, ReadFile(MemberFile(folder.setup, name))});
+    for (const std::string& name : names)
+        members.push_back({name, ReadFile(MemberFile(folder.setup, name))});
     EXPECT_EQ(ReadFile(result.package), AssemblePackage(members));
     // (i * 100 + 100) / n for n = 7.
     EXPECT_EQ(progress, (std::vector<int>{14, 28, 42, 57, 71, 85, 100}));
@@ -84,7 +90,8 @@ TEST(InternetPackage, SkipsLinkedFoldersAndSpecialFiles) {
     std::string error;
     const auto members = CollectPackageMembers(folder.setup, error);
     ASSERT_TRUE(members) << error;
-    EXPECT_EQ(*members, (std::vector<std::string>{"TVData.bin", "Media\\a.bmp", "Media\\alias.bmp"}));
+    EXPECT_EQ(*members,
+              (std::vector<std::string>{"TVData.bin", "Media\\a.bmp", "Media\\alias.bmp"}));
 }
 
 TEST(InternetPackage, UnreadableMemberFailsAndLeavesTheOldPackage) {
@@ -116,7 +123,8 @@ TEST(InternetPackage, MissingOutputFolderIsAnError) {
 }
 
 TEST(InternetPackageReader, RefusesDamagedPackages) {
-    const Bytes good = AssemblePackage({{"TVData.bin", MixedBytes(2000, 1)}, {"Media\\a", RandomBytes(500, 2)}});
+    const Bytes good =
+        AssemblePackage({{"TVData.bin", MixedBytes(2000, 1)}, {"Media\\a", RandomBytes(500, 2)}});
     const std::uint32_t directory = nvff::ReadLe32(good.data() + good.size() - 4);
     const auto patched = [&](std::size_t at, std::uint32_t word) {
         Bytes b = good;
@@ -138,7 +146,8 @@ TEST(InternetPackageReader, RefusesDamagedPackages) {
         {"empty file", {}, "too short"},
         {"not a package", Bytes(100, 'x'), "not an Internet package"},
         {"Huffman member", huffman, "Huffman streams are not supported"},
-        {"trailer past the end", patched(good.size() - 4, static_cast<std::uint32_t>(good.size())), "outside the file"},
+        {"trailer past the end", patched(good.size() - 4, static_cast<std::uint32_t>(good.size())),
+         "outside the file"},
         {"trailer inside the header", patched(good.size() - 4, 3), "outside the file"},
         {"count zero", patched(directory, 0), "count 0"},
         {"count negative", patched(directory, 0xFFFFFFFFu), "count -1"},
@@ -163,7 +172,8 @@ TEST(InternetPackageReader, RefusesDamagedPackages) {
 }
 
 TEST(InternetPackageReader, DamagedCodesFailOnlyTheirMember) {
-    Bytes package = AssemblePackage({{"TVData.bin", MixedBytes(2000, 1)}, {"Media\\a", MixedBytes(500, 2)}});
+    Bytes package =
+        AssemblePackage({{"TVData.bin", MixedBytes(2000, 1)}, {"Media\\a", MixedBytes(500, 2)}});
     package[16] ^= 0xFF;  // the first code of member 0 is no longer a byte
     ScratchFolder folder;
     WriteFile(folder / "p.tvi", package);

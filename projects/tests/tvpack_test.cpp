@@ -97,7 +97,8 @@ TEST(Tvpack, BuildListAndExtractRoundTrip) {
     InternetPackageReader reader;
     ASSERT_TRUE(reader.Open(package));
     char row[80];
-    std::snprintf(row, sizeof row, "%10u  %10u  Media\\pics\\p.bmp\n", 3000u, reader.Members()[1].compressedLength);
+    std::snprintf(row, sizeof row, "%10u  %10u  Media\\pics\\p.bmp\n", 3000u,
+                  reader.Members()[1].compressedLength);
     EXPECT_NE(list.out.find(row), std::string::npos) << list.out;
     EXPECT_EQ(list.out.rfind("  Original  Compressed  Name\n", 0), 0u);
 
@@ -110,7 +111,8 @@ TEST(Tvpack, BuildListAndExtractRoundTrip) {
 TEST(Tvpack, FailsWithAClearMessage) {
     ScratchFolder folder;
     WriteFile(folder / "junk.tvi", std::string(100, 'j'));
-    WriteFile(folder / "escape.tvi", AssemblePackage({{"TVData.bin", {'t'}}, {"Media\\..\\..\\evil", {'e'}}}));
+    WriteFile(folder / "escape.tvi",
+              AssemblePackage({{"TVData.bin", {'t'}}, {"Media\\..\\..\\evil", {'e'}}}));
     const struct {
         std::vector<std::string> args;
         const char* message;
@@ -120,7 +122,8 @@ TEST(Tvpack, FailsWithAClearMessage) {
         {{"list"}, "usage: tvpack"},
         {{"list", (folder / "missing.tvi").string()}, "cannot be read"},
         {{"list", (folder / "junk.tvi").string()}, "not an Internet package"},
-        {{"build", (folder / "nosetup").string(), (folder / "o.tvi").string()}, "TVData.bin: cannot be opened"},
+        {{"build", (folder / "nosetup").string(), (folder / "o.tvi").string()},
+         "TVData.bin: cannot be opened"},
         {{"extract", (folder / "escape.tvi").string(), (folder / "x").string()}, "is refused"},
     };
     for (const auto& c : cases) {
