@@ -50,7 +50,7 @@ private:
     NvffFile& file_;
 };
 
-NvffFile::NvffFile(NvffKind kind) : kind_(kind) {}
+NvffFile::NvffFile(NvffKind kind) : writerKind_(kind), kind_(kind) {}
 
 NvffFile::~NvffFile() {
     Close();
@@ -130,8 +130,9 @@ bool NvffFile::OpenForWriting(NvffMode mode) {
         kind_ = DetectKind(path_);
         if (kind_ != NvffKind::Lzw)
             return Fail("cannot append: the file does not hold LZW streams");
-    } else if (kind_ != NvffKind::Lzw) {
-        return Fail("only LZW streams can be written");
+    } else {
+        kind_ = writerKind_;
+        if (kind_ != NvffKind::Lzw) return Fail("only LZW streams can be written");
     }
     compressor_ = NvffLzwCompressor::Create();
     if (!compressor_) return Fail("not enough memory for the LZW dictionary");

@@ -67,7 +67,8 @@ private:
     bool TakeCodeBytes(const std::uint8_t* bytes, std::size_t count);
     void Release();
 
-    NvffKind kind_;
+    NvffKind writerKind_;  // the kind that create mode writes
+    NvffKind kind_;        // the kind of the stream open now
     std::filesystem::path path_;
     NvffMode mode_ = NvffMode::Read;
     std::FILE* file_ = nullptr;

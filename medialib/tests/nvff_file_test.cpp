@@ -209,4 +209,10 @@ TEST(NvffFile, WrongDirectionFails) {
     ASSERT_TRUE(writer->Open(folder / "t.nv", NvffMode::Create));
     char buffer[4];
     EXPECT_EQ(writer->Read(buffer, sizeof buffer), -1);
+    // Reading a plain file does not change the kind that the object writes.
+    WriteFile(folder / "plain", std::string("plain"));
+    ASSERT_TRUE(writer->Open(folder / "plain", NvffMode::Read));
+    EXPECT_TRUE(writer->Open(folder / "u.nv", NvffMode::Create));
+    EXPECT_TRUE(writer->Close());
+    EXPECT_EQ(DetectKind(folder / "u.nv"), NvffKind::Lzw);
 }
