@@ -1,0 +1,1 @@
+tavrin_benchmark(nvff_lzw LIBS tavrin_medialib)
