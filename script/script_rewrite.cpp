@@ -141,6 +141,14 @@ std::string RewriteText(const CCursorArray<CToken>& tokens) {
             case Kind::Comment:
                 AppendComment(out, token.text);
                 break;
+            // Two operators display in a form that scans as something else ("AND" is a name,
+            // "!=" no operator); they are written as scripts spell them.
+            case Kind::Ampersand:
+                out += " &";
+                break;
+            case Kind::NotEqual:
+                out += " <>";
+                break;
             default:
                 out += ' ';
                 out += TokenKindName(kind, commandSection);

@@ -77,6 +77,11 @@ TEST(Rewrite, LayoutOfTheWrittenText) {
     }
 }
 
+TEST(Rewrite, OperatorsAreWrittenAsTheyScan) {
+    const std::string script = "& <> <= >= | * ; : := [ ] { } .";
+    EXPECT_EQ(ShapesOf(Rewritten(script)), ShapesOf(script)) << Rewritten(script);
+}
+
 TEST(Rewrite, CommentsComeBackAsLineOrBlockComments) {
     const std::string seventyOne(71, 'x');
     EXPECT_EQ(Rewritten("//" + seventyOne + "\n"), "\n/*" + seventyOne + "*/\n");
