@@ -1,5 +1,8 @@
 #include "script/byte_source.h"
 
+#include <filesystem>
+#include <system_error>
+
 namespace {
 constexpr size_t kBlockSize = 1 << 16;
 }
@@ -9,6 +12,9 @@ bool ByteSource::OpenFile(const std::string& path) {
     file_ = std::fopen(path.c_str(), "rb");
     if (!file_) return false;
     buffer_.resize(kBlockSize);
+    std::error_code error;
+    auto size = std::filesystem::file_size(path, error);
+    fileSize_ = error ? 0 : static_cast<size_t>(size);
     return true;
 }
 
@@ -23,6 +29,7 @@ void ByteSource::Close() {
     file_ = nullptr;
     data_ = nullptr;
     pos_ = len_ = 0;
+    fileSize_ = 0;
 }
 
 bool ByteSource::Refill() {

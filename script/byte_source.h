@@ -19,6 +19,8 @@ public:
     // REQUIRES: text outlives the reading.
     void OpenText(std::string_view text);
     void Close();
+    // Size of the open file in bytes; 0 for text or when unknown.
+    size_t FileSize() const { return fileSize_; }
 
     // False at end of input; a read failure counts as the end.
     bool Get(unsigned char& byte) {
@@ -35,4 +37,5 @@ private:
     const unsigned char* data_ = nullptr;
     size_t pos_ = 0;
     size_t len_ = 0;
+    size_t fileSize_ = 0;
 };

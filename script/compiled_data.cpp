@@ -75,7 +75,12 @@ bool CScriptReader::ReadCompiledData(const std::string& path) {
     std::string data;
     if (!ReadWholeFile(path, data)) return false;
     fileName_ = path;
+    return ReadCompiledBytes(data);
+}
 
+bool CScriptReader::ReadCompiledBytes(std::string_view data) {
+    tokens_.Clear();
+    current_ = nullptr;
     RecordReader reader(data);
     int32_t magic, ownerLength, checkWord;
     std::string_view owner;
@@ -93,11 +98,10 @@ bool CScriptReader::ReadCompiledData(const std::string& path) {
         if (!reader.Int(kind) || !reader.Int(value) || !reader.Int(length) ||
             !reader.Bytes(length, text))
             return false;
-        auto token = std::make_unique<CToken>();
-        token->kind = kind;
-        token->value = value;
-        token->text = std::string(text);
-        tokens_.Add(std::move(token));
+        CToken& token = tokens_.Emplace();
+        token.kind = kind;
+        token.value = value;
+        token.text = text;
         if (kind == Kind::End) return true;
     }
 }

@@ -2,7 +2,6 @@
 
 #include <array>
 #include <cstdio>
-#include <unordered_map>
 
 #include "script/token_kind.h"
 
@@ -215,10 +214,12 @@ const KindRow kKindRows[] = {
 
 constexpr int32_t kLastKind = Kind::Textbox;
 
-struct StringHash {
-    using is_transparent = void;
-    size_t operator()(std::string_view s) const { return std::hash<std::string_view>{}(s); }
-};
+// FNV-1a: cheap for the short words of a script, and it spreads the spellings well.
+uint32_t HashSpelling(std::string_view s) {
+    uint32_t h = 2166136261u;
+    for (char c : s) h = (h ^ static_cast<unsigned char>(c)) * 16777619u;
+    return h;
+}
 
 std::array<const char*, kLastKind + 1> MakeDisplayTable() {
     std::array<const char*, kLastKind + 1> table{};
@@ -230,13 +231,38 @@ const std::array<const char*, kLastKind + 1> kDisplay = MakeDisplayTable();
 
 }  // namespace
 
+// Open addressing with linear probing in a table kept at most a quarter full, so a lookup is
+// nearly always one probe.
 struct KeywordTable::Impl {
-    std::unordered_map<std::string, int32_t, StringHash, std::equal_to<>> map;
+    static constexpr uint32_t kSlots = 1024;
+    struct Slot {
+        std::string_view spelling;  // the literals of the kind table; empty for a free slot
+        int32_t kind = 0;
+    };
+    std::array<Slot, kSlots> slots{};
+    size_t count = 0;
+
+    void Insert(std::string_view spelling, int32_t kind) {
+        for (uint32_t i = HashSpelling(spelling) % kSlots;; i = (i + 1) % kSlots) {
+            if (slots[i].spelling.empty() || slots[i].spelling == spelling) {
+                if (slots[i].spelling.empty()) ++count;
+                slots[i] = {spelling, kind};
+                return;
+            }
+        }
+    }
+    const Slot* Lookup(std::string_view spelling) const {
+        if (spelling.empty()) return nullptr;
+        for (uint32_t i = HashSpelling(spelling) % kSlots;; i = (i + 1) % kSlots) {
+            if (slots[i].spelling.empty()) return nullptr;
+            if (slots[i].spelling == spelling) return &slots[i];
+        }
+    }
 };
 
 KeywordTable::KeywordTable() : impl_(std::make_unique<Impl>()) {
     for (const KindRow& row : kKindRows)
-        for (const char* spelling : row.spellings) impl_->map.emplace(spelling, row.kind);
+        for (const char* spelling : row.spellings) impl_->Insert(spelling, row.kind);
 }
 
 KeywordTable::~KeywordTable() = default;
@@ -247,12 +273,12 @@ const KeywordTable& KeywordTable::Instance() {
 }
 
 std::optional<int32_t> KeywordTable::Find(std::string_view spelling) const {
-    auto it = impl_->map.find(spelling);
-    if (it == impl_->map.end()) return std::nullopt;
-    return it->second;
+    const Impl::Slot* slot = impl_->Lookup(spelling);
+    if (!slot) return std::nullopt;
+    return slot->kind;
 }
 
-size_t KeywordTable::Count() const { return impl_->map.size(); }
+size_t KeywordTable::Count() const { return impl_->count; }
 
 std::string TokenKindName(int32_t kind, bool commandSection) {
     if (commandSection) {

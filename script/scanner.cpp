@@ -68,39 +68,43 @@ std::string CScriptReader::TokenKindName(int32_t kind) const {
     return ::TokenKindName(kind, commandSection_);
 }
 
-std::unique_ptr<CToken> CScriptReader::MakeToken(int32_t kind, int32_t start, int32_t end) {
-    auto token = std::make_unique<CToken>();
-    token->kind = kind;
-    token->start = start;
-    token->end = end;
-    return token;
+void CScriptReader::SetToken(CToken& token, int32_t kind, int32_t start, int32_t end) {
+    token.kind = kind;
+    token.start = start;
+    token.end = end;
 }
 
 void CScriptReader::ScanAll() {
-    int32_t kind;
+    // The tokens are made in place in the list, since a script may hold millions of them.
+    CToken* token;
     do {
-        std::unique_ptr<CToken> token = NextToken();
-        kind = token->kind;
-        tokens_.Add(std::move(token));
-    } while (kind != Kind::End);
+        token = &tokens_.Emplace();
+        Scan(*token);
+    } while (token->kind != Kind::End);
 }
 
 std::unique_ptr<CToken> CScriptReader::NextToken() {
+    auto token = std::make_unique<CToken>();
+    Scan(*token);
+    return token;
+}
+
+void CScriptReader::Scan(CToken& token) {
     for (;;) {
-        if (endFlag_) return MakeToken(Kind::End, counter_, counter_);
+        if (endFlag_) return SetToken(token, Kind::End, counter_, counter_);
         unsigned char c = ch_;
-        if (IsDigit(c) || c == '+' || c == '-') return ScanInteger();
+        if (IsDigit(c) || c == '+' || c == '-') return ScanInteger(token);
         if (c == '\t' || c == '\n' || c == '\r' || c == ' ') {
             ReadChar();
             continue;
         }
-        if (c == '"') return ScanString();
+        if (c == '"') return ScanString(token);
         if (IsSingleCharOperator(c)) {
             tokenStart_ = counter_;
             char spelling = static_cast<char>(c);
             int32_t kind = KeywordKind(std::string_view(&spelling, 1));
             ReadChar();
-            return MakeToken(kind, tokenStart_, tokenStart_);
+            return SetToken(token, kind, tokenStart_, tokenStart_);
         }
         if (c == ':' || c == '<' || c == '>') {
             tokenStart_ = counter_;
@@ -118,27 +122,27 @@ std::unique_ptr<CToken> CScriptReader::NextToken() {
                 pair = next == '=';
                 kind = pair ? Kind::GreaterEqual : Kind::Greater;
             }
-            if (!pair) return MakeToken(kind, tokenStart_, tokenStart_);
+            if (!pair) return SetToken(token, kind, tokenStart_, tokenStart_);
             ReadChar();
-            return MakeToken(kind, tokenStart_, counter_ - 1);
+            return SetToken(token, kind, tokenStart_, counter_ - 1);
         }
         if (c == '/') {
             int32_t slashAt = counter_;
             ReadChar();
             // A slash that ends the file is a plain slash, not the start of a comment.
-            if (!endFlag_ && ch_ == '/') return ScanLineComment();
-            if (!endFlag_ && ch_ == '*') return ScanBlockComment();
-            return MakeToken(Kind::Slash, slashAt, slashAt);
+            if (!endFlag_ && ch_ == '/') return ScanLineComment(token);
+            if (!endFlag_ && ch_ == '*') return ScanBlockComment(token);
+            return SetToken(token, Kind::Slash, slashAt, slashAt);
         }
-        if (IsLetter(c)) return ScanWord();
+        if (IsLetter(c)) return ScanWord(token);
 
         ReadChar();
         ReportError(counter_ - 1, "Error: unsupported sequence");
-        return MakeToken(Kind::End, counter_ - 1, counter_ - 1);
+        return SetToken(token, Kind::End, counter_ - 1, counter_ - 1);
     }
 }
 
-std::unique_ptr<CToken> CScriptReader::ScanInteger() {
+void CScriptReader::ScanInteger(CToken& token) {
     tokenStart_ = counter_;
     bool negative = false;
     if (ch_ == '+' || ch_ == '-') {
@@ -153,9 +157,8 @@ std::unique_ptr<CToken> CScriptReader::ScanInteger() {
     } while (IsDigit(ch_) && !endFlag_);
     if (negative) accumulator = 0u - accumulator;
     accumulator_ = static_cast<int32_t>(accumulator);
-    auto token = MakeToken(Kind::Integer, tokenStart_, counter_ - 1);
-    token->value = accumulator_;
-    return token;
+    SetToken(token, Kind::Integer, tokenStart_, counter_ - 1);
+    token.value = accumulator_;
 }
 
 void CScriptReader::ProcessEscape() {
@@ -173,7 +176,7 @@ void CScriptReader::ProcessEscape() {
     }
 }
 
-std::unique_ptr<CToken> CScriptReader::ScanString() {
+void CScriptReader::ScanString(CToken& token) {
     text_.clear();
     ReadChar();
     tokenStart_ = counter_;
@@ -193,12 +196,11 @@ std::unique_ptr<CToken> CScriptReader::ScanString() {
     } else {
         ReadChar();
     }
-    auto token = MakeToken(Kind::String, tokenStart_, counter_ - 2);
-    token->text = text_;
-    return token;
+    SetToken(token, Kind::String, tokenStart_, counter_ - 2);
+    token.text = text_;
 }
 
-std::unique_ptr<CToken> CScriptReader::ScanLineComment() {
+void CScriptReader::ScanLineComment(CToken& token) {
     text_.clear();
     int32_t start = counter_ + 1;
     for (;;) {
@@ -210,12 +212,11 @@ std::unique_ptr<CToken> CScriptReader::ScanLineComment() {
         }
         if (ch_ != '\r') text_.push_back(static_cast<char>(ch_));
     }
-    auto token = MakeToken(Kind::Comment, start, counter_ - 2);
-    token->text = text_;
-    return token;
+    SetToken(token, Kind::Comment, start, counter_ - 2);
+    token.text = text_;
 }
 
-std::unique_ptr<CToken> CScriptReader::ScanBlockComment() {
+void CScriptReader::ScanBlockComment(CToken& token) {
     text_.clear();
     int32_t start = counter_ + 1;
     ReadChar();
@@ -236,12 +237,11 @@ std::unique_ptr<CToken> CScriptReader::ScanBlockComment() {
         text_.push_back(ch_ == '\n' || ch_ == '\r' ? ' ' : static_cast<char>(ch_));
         ReadChar();
     }
-    auto token = MakeToken(Kind::Comment, start, counter_ - 2);
-    token->text = text_;
-    return token;
+    SetToken(token, Kind::Comment, start, counter_ - 2);
+    token.text = text_;
 }
 
-std::unique_ptr<CToken> CScriptReader::ScanWord() {
+void CScriptReader::ScanWord(CToken& token) {
     tokenStart_ = counter_;
     text_.clear();
     while (IsNameChar(ch_) && !endFlag_) {
@@ -258,8 +258,7 @@ std::unique_ptr<CToken> CScriptReader::ScanWord() {
         }
         kind = KeywordKind(std::string_view(upper, text_.size()));
     }
-    if (kind != Kind::End) return MakeToken(kind, tokenStart_, counter_ - 1);
-    auto token = MakeToken(Kind::Identifier, tokenStart_, counter_ - 1);
-    token->text = text_;
-    return token;
+    if (kind != Kind::End) return SetToken(token, kind, tokenStart_, counter_ - 1);
+    SetToken(token, Kind::Identifier, tokenStart_, counter_ - 1);
+    token.text = text_;
 }

@@ -17,6 +17,8 @@ bool CScriptReader::OpenScript(const std::string& path, bool compiledData) {
     ResetScanner();
     if (!source_.OpenFile(path)) return false;
     fileName_ = path;
+    // Scripts average well over four bytes a token; reserving only costs address space.
+    tokens_.Reserve(source_.FileSize() / 4);
     ScanAll();
     source_.Close();
     return true;

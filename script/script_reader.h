@@ -35,6 +35,8 @@ public:
     bool OpenScript(const std::string& path, bool compiledData);
     // Scans text held in memory as if it were the script file.
     void OpenScriptText(std::string_view text);
+    // Reads TVData.bin bytes held in memory; false when they are not well formed.
+    bool ReadCompiledBytes(std::string_view data);
 
     // Scanner: one new token from the current character on; kind 0 at end of input, each time.
     std::unique_ptr<CToken> NextToken();
@@ -96,12 +98,13 @@ private:
     void ScanAll();
     bool ReadCompiledData(const std::string& path);
     bool IsEnd() const { return endFlag_; }
-    std::unique_ptr<CToken> MakeToken(int32_t kind, int32_t start, int32_t end);
-    std::unique_ptr<CToken> ScanInteger();
-    std::unique_ptr<CToken> ScanString();
-    std::unique_ptr<CToken> ScanLineComment();
-    std::unique_ptr<CToken> ScanBlockComment();
-    std::unique_ptr<CToken> ScanWord();
+    void Scan(CToken& token);
+    static void SetToken(CToken& token, int32_t kind, int32_t start, int32_t end);
+    void ScanInteger(CToken& token);
+    void ScanString(CToken& token);
+    void ScanLineComment(CToken& token);
+    void ScanBlockComment(CToken& token);
+    void ScanWord(CToken& token);
     void ProcessEscape();
 
     // Scanner state.

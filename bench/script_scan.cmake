@@ -1,0 +1,1 @@
+tavrin_benchmark(script_scan LIBS tavrin_script)

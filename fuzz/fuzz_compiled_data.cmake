@@ -1,0 +1,1 @@
+tavrin_fuzzer(fuzz_compiled_data ${CMAKE_CURRENT_SOURCE_DIR}/fuzz_compiled_data.cpp tavrin_script)
