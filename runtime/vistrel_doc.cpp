@@ -54,7 +54,7 @@ int32_t CVistrelDoc::FindIndex(const std::string& name) const {
 
 CVTextStyle* CVistrelDoc::FindTextStyle(const std::string& name) const {
     for (const auto& style : textStyles_) {
-        if (style->name == name) return style.get();
+        if (style->name == name) return style;
     }
     return nullptr;
 }
