@@ -36,6 +36,8 @@ void CScriptReader::ResetScanner() {
     tokenStart_ = 0;
     endFlag_ = false;
     errorFlag_ = false;
+    compiledData_ = false;
+    fileName_.clear();
     lineEnds_.clear();
     tokens_.Clear();
     current_ = nullptr;

@@ -9,7 +9,11 @@ CScriptReader::CScriptReader() { KeywordTable::Instance(); }
 CScriptReader::~CScriptReader() = default;
 
 bool CScriptReader::OpenScript(const std::string& path, bool compiledData) {
-    if (compiledData) return ReadCompiledData(path);
+    if (compiledData) {
+        bool ok = ReadCompiledData(path);
+        compiledData_ = true;
+        return ok;
+    }
     ResetScanner();
     if (!source_.OpenFile(path)) return false;
     fileName_ = path;

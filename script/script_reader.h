@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstdint>
+#include <initializer_list>
 #include <memory>
 #include <string>
 #include <string_view>
@@ -57,6 +58,22 @@ public:
     // The token last reached by a move; null before the first.
     CToken* Current() const { return current_; }
 
+    // The index of the first token, from 0, whose text equals text exactly (any kind, comments
+    // included); -1 when there is none.
+    int32_t FindTokenByText(std::string_view text) const;
+    // From start, finds each kind in turn, the first at or after start and every later one after
+    // the previous match; a ">" that is not itself the kind sought ends the search, so it stays
+    // inside the tag that follows start. At most five kinds. The token of the last match, or
+    // null; *lastIndex receives its index.
+    CToken* FindPattern(int32_t start, std::initializer_list<int32_t> kinds,
+                        int32_t* lastIndex = nullptr) const;
+
+    // Writes the token list back to the file it was read from as script text (CR LF lines, TAB
+    // indentation). False, and the file untouched, when the text cannot be written, when the
+    // list was read from TVData.bin (the compiled file must never be replaced by text) and when
+    // the list was not read from a file.
+    bool RewriteScript() const;
+
     // Writes TVData.bin (binary) or the Debug.txt listing; false when the file cannot be written.
     bool WriteTokens(const std::string& path, bool binary) const;
     // The bytes WriteTokens writes.
@@ -71,6 +88,8 @@ public:
     const CCursorArray<CToken>& Tokens() const { return tokens_; }
     const std::string& FileName() const { return fileName_; }
     bool HasError() const { return errorFlag_; }
+    // The list was read from TVData.bin.
+    bool IsCompiledData() const { return compiledData_; }
     bool CommandSection() const { return commandSection_; }
     void SetCommandSection(bool on) { commandSection_ = on; }
 
@@ -100,6 +119,7 @@ private:
     bool errorFlag_ = false;
     std::vector<int32_t> lineEnds_;
     bool commandSection_ = false;
+    bool compiledData_ = false;
 
     CCursorArray<CToken> tokens_;
     CToken* current_ = nullptr;

@@ -43,7 +43,8 @@ bool IsCompiledDataFile(const std::string& path) {
     return magic == static_cast<uint32_t>(kCompiledDataMagic);
 }
 
-int RunTvscript(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
+int RunTvscript(const std::vector<std::string>& args, std::ostream& out, std::ostream& err,
+                const TvscriptCheck& grammarCheck) {
     if (args.size() == 1 && (args[0] == "--help" || args[0] == "-h")) {
         out << kUsage;
         return kExitOk;
@@ -55,6 +56,8 @@ int RunTvscript(const std::vector<std::string>& args, std::ostream& out, std::os
         err << kUsage;
         return kExitUsage;
     }
+
+    if (check && grammarCheck) return grammarCheck(args[1], err);
 
     CScriptReader reader;
     RecordingErrorReport report;

@@ -1,0 +1,1 @@
+tavrin_benchmark(runtime_load LIBS tavrin_runtime)

@@ -1,0 +1,8 @@
+#include "runtime/runtime_globals.h"
+
+RuntimeGlobals& Globals() {
+    static RuntimeGlobals globals;
+    return globals;
+}
+
+void ResetGlobals() { Globals() = RuntimeGlobals{}; }
