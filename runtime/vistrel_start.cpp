@@ -1,14 +1,14 @@
 #include "runtime/vistrel_start.h"
 
-#include "runtime/command_line.h"
+#include "platform/shell/command_line.h"
 #include "runtime/script_check.h"
 #include "runtime/script_error.h"
 
 VistrelArguments ParseVistrelArguments(const std::vector<std::string>& arguments) {
     if (!arguments.empty() && arguments.front() == "--check") {
-        return {true, CommandLinePath({arguments.begin() + 1, arguments.end()})};
+        return {true, CommandLineTakenWhole({arguments.begin() + 1, arguments.end()})};
     }
-    return {false, CommandLinePath(arguments)};
+    return {false, CommandLineTakenWhole(arguments)};
 }
 
 int RunCheckMode(const std::string& path, std::ostream& err) {

@@ -4,7 +4,7 @@
 #include <fstream>
 
 #include "doc_fixture.h"
-#include "runtime/command_line.h"
+#include "platform/shell/command_line.h"
 #include "runtime/script_check.h"
 #include "runtime/runtime_strings.h"
 #include "runtime/script_error.h"
@@ -24,7 +24,7 @@ TEST(CommandLine, TakenWholeWithOnePairOfQuotesRemoved) {
         {{"\""}, "\""},
         {{}, ""},
     };
-    for (const auto& [arguments, path] : cases) EXPECT_EQ(CommandLinePath(arguments), path) << path;
+    for (const auto& [arguments, path] : cases) EXPECT_EQ(CommandLineTakenWhole(arguments), path) << path;
 
     VistrelArguments check = ParseVistrelArguments({"--check", "/my", "shows/a.tvs"});
     EXPECT_TRUE(check.check);
