@@ -142,6 +142,10 @@ std::unique_ptr<GstMediaDevice> GstMediaDevice::Open(const std::string& path, co
     gint videoStreams = 0;
     g_object_get(device->playbin_, "n-video", &videoStreams, nullptr);
     device->hasVideo_ = videoStreams > 0;
+    {
+        std::lock_guard lock(device->mutex_);
+        device->relay_ = std::make_unique<QObject>();
+    }
     if (device->hasVideo_) device->CreateVideoWindow(parent, child, path);
     error = mci_error::kNone;
     return device;
@@ -164,7 +168,7 @@ GstMediaDevice::~GstMediaDevice() {
     }
     {
         std::lock_guard lock(mutex_);
-        repaintRelay_.reset();
+        relay_.reset();
     }
     // Without an application the widgets are already gone with it.
     if (widget_ != nullptr && QCoreApplication::instance() != nullptr) delete widget_.data();
@@ -193,7 +197,14 @@ void GstMediaDevice::HandleMessage(GstMessage* message) {
     }
     case GST_MESSAGE_EOS: {
         std::lock_guard lock(mutex_);
-        if (mode_ == MciMode::Playing) {
+        if (mode_ == MciMode::Playing && repeat_) {
+            // The gapless restart only works until the first seek; from then on the end of the
+            // file restarts it from the user-interface thread, and the mode stays "playing".
+            if (!restartPending_ && relay_ != nullptr) {
+                restartPending_ = true;
+                QMetaObject::invokeMethod(relay_.get(), [this] { RestartLoop(); }, Qt::QueuedConnection);
+            }
+        } else if (mode_ == MciMode::Playing) {
             mode_ = MciMode::Stopped;
             atEnd_ = true;
             PostNotifyLocked(pendingNotify_, kMciNotifySuccessful);
@@ -259,19 +270,28 @@ void GstMediaDevice::CreateVideoWindow(QWidget* parent, bool child, const std::s
     widget->hide();
     widget_ = widget;
     RegisterWindow(widget);
-    std::lock_guard lock(mutex_);
-    repaintRelay_ = std::make_unique<QObject>();
+}
+
+void GstMediaDevice::RestartLoop() {
+    {
+        std::lock_guard lock(mutex_);
+        if (!restartPending_) return;
+        restartPending_ = false;
+        if (mode_ != MciMode::Playing || !repeat_) return;
+    }
+    gst_element_seek_simple(playbin_, GST_FORMAT_TIME,
+                            static_cast<GstSeekFlags>(GST_SEEK_FLAG_FLUSH | GST_SEEK_FLAG_ACCURATE), 0);
 }
 
 void GstMediaDevice::RequestRepaint() {
     {
         std::lock_guard lock(mutex_);
-        if (repaintRelay_ == nullptr || repaintPending_) return;
+        if (relay_ == nullptr || repaintPending_) return;
         repaintPending_ = true;
     }
     // The relay lives on the user-interface thread and outlives the pipeline's threads.
     QMetaObject::invokeMethod(
-        repaintRelay_.get(),
+        relay_.get(),
         [this] {
             {
                 std::lock_guard lock(mutex_);
@@ -346,6 +366,7 @@ int GstMediaDevice::Play(std::optional<std::int64_t> fromMs, bool repeat, bool w
     {
         std::lock_guard lock(mutex_);
         mode_ = MciMode::Playing;
+        restartPending_ = false;
         repeat_ = repeat;
         pendingNotify_ = notify;
     }
@@ -386,6 +407,7 @@ int GstMediaDevice::Stop() {
         std::lock_guard lock(mutex_);
         if (failed_) return mci_error::kDeviceNotReady;
         if (mode_ == MciMode::Playing || mode_ == MciMode::Paused) mode_ = MciMode::Stopped;
+        restartPending_ = false;
     }
     gst_element_set_state(playbin_, GST_STATE_PAUSED);
     return mci_error::kNone;

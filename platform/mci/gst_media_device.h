@@ -75,6 +75,7 @@ private:
     void PostNotifyLocked(WindowHandle window, int code);
     void CreateVideoWindow(QWidget* parent, bool child, const std::string& path);
     void RequestRepaint();
+    void RestartLoop();
 
     GstElement* playbin_ = nullptr;
     std::string uri_;
@@ -82,7 +83,9 @@ private:
     bool hasVideo_ = false;
     std::shared_ptr<VideoFrameStore> frames_ = std::make_shared<VideoFrameStore>();
     QPointer<MciVideoWidget> widget_;
-    std::unique_ptr<QObject> repaintRelay_;
+    // Lives on the user-interface thread; the pipeline's threads post work to it. It goes after the
+    // pipeline has stopped, dropping whatever is still queued.
+    std::unique_ptr<QObject> relay_;
     bool hiddenByCommand_ = false;
 
     // Shared with the pipeline's threads.
@@ -95,5 +98,6 @@ private:
     bool atEnd_ = false;
     bool repeat_ = false;
     bool repaintPending_ = false;
+    bool restartPending_ = false;
     WindowHandle pendingNotify_ = 0;
 };
