@@ -1,7 +1,8 @@
 #include "platform/mci/gst_mci_interpreter.h"
 
+#include "platform/gdi/device_context.h"
+#include "platform/gdi/raster_ops.h"
 #include "platform/mci/gst_media_device.h"
-#include "platform/mci/mci_draw_target.h"
 #include "platform/mci/mci_errors.h"
 #include "platform/mci/mci_notify.h"
 #include "platform/mci/mci_video_widget.h"
@@ -405,7 +406,17 @@ int GstMciInterpreter::Update(GstMediaDevice& device, MciArgumentReader& reader,
     const QImage frame = device.CurrentFrame();
     if (frame.isNull()) return mci_error::kDeviceNotReady;
     const QRect target = dest.value_or(QRect(QPoint(0, 0), frame.size()));
-    const MciFrameDrawer& drawer = CurrentMciFrameDrawer();
-    if (!drawer || !drawer(static_cast<int>(*hdc), frame, target)) return mci_error::kOutOfRange;
+    gdi::DC* dc = gdi::FindDC(static_cast<int>(*hdc));
+    if (dc == nullptr) return mci_error::kOutOfRange;
+    // The frame goes through a memory DC so that a window DC reports the change to its surface.
+    gdi::DCPtr source = gdi::CreateCompatibleDC(dc);
+    gdi::HBITMAP bitmap = gdi::CreateBitmapFromImage(frame);
+    if (source == nullptr || bitmap == nullptr || source->SelectBitmap(bitmap) == nullptr) {
+        return mci_error::kOutOfMemory;
+    }
+    if (!gdi::StretchBlt(*dc, target.x(), target.y(), target.width(), target.height(), source.get(), 0, 0,
+                         frame.width(), frame.height(), gdi::SRCCOPY)) {
+        return mci_error::kOutOfRange;
+    }
     return mci_error::kNone;
 }

@@ -1,12 +1,12 @@
 #include "platform/mci/gst_mci_interpreter.h"
 #include "platform/mci/mci_command.h"
-#include "platform/mci/mci_draw_target.h"
+#include "platform/gdi/bitmap.h"
+#include "platform/gdi/device_context.h"
 #include "platform/mci/mci_errors.h"
 #include "platform/mci/mci_notify.h"
 #include "platform/mci/tests/media_fixtures.h"
 #include "platform/mci/tests/media_test_support.h"
 
-#include <QPainter>
 #include <QWidget>
 
 #include <gtest/gtest.h>
@@ -180,28 +180,31 @@ TEST_F(GstMciInterpreterTest, ChildVideoWindowAndUpdateIntoDeviceContext) {
     EXPECT_EQ(Send("window Video state hide"), 0);
     EXPECT_TRUE(video->isHidden());
 
-    // The drawing layer's device contexts stand here as one numbered image.
-    QImage target(40, 30, QImage::Format_RGB32);
-    target.fill(Qt::white);
-    const MciFrameDrawer previous = SetMciFrameDrawer([&](int hdc, const QImage& frame, const QRect& dest) {
-        if (hdc != 7) return false;
-        QPainter painter(&target);
-        painter.drawImage(dest, frame);
-        return true;
-    });
-    EXPECT_EQ(Send("update Video hdc 8 at 0 0 10 10"), mci_error::kOutOfRange);
-    ASSERT_EQ(Send("update Video hdc 7 at 10 10 30 20"), 0);
-    EXPECT_EQ(target.pixel(9, 9), qRgb(255, 255, 255));
-    EXPECT_EQ(target.pixel(10, 10), qRgb(255, 0, 0));
-    EXPECT_EQ(target.pixel(29, 19), qRgb(255, 0, 0));
-    EXPECT_EQ(target.pixel(30, 20), qRgb(255, 255, 255));
+    // A memory DC of the drawing layer, found by its number.
+    gdi::DCPtr dc = gdi::CreateCompatibleDC(nullptr);
+    gdi::HBITMAP target = gdi::CreateBitmap(40, 30, 32);
+    ASSERT_NE(dc->SelectBitmap(target), nullptr);
+    gdi::DCPtr gone = gdi::CreateCompatibleDC(nullptr);
+    const int goneHandle = gone->Handle();
+    gone.reset();
+    target->Image().fill(Qt::white);
+    const std::string hdc = std::to_string(dc->Handle());
+    EXPECT_EQ(Send("update Video hdc " + std::to_string(goneHandle) + " at 0 0 10 10"), mci_error::kOutOfRange);
+    EXPECT_EQ(Send("update Video hdc " + hdc + " at 10 10 10 20"), mci_error::kOutOfRange);
+    ASSERT_EQ(Send("update Video hdc " + hdc + " at 10 10 30 20"), 0);
+    const QImage& pixels = target->Image();
+    EXPECT_EQ(pixels.pixel(9, 9), qRgb(255, 255, 255));
+    EXPECT_EQ(pixels.pixel(10, 10), qRgb(255, 0, 0));
+    EXPECT_EQ(pixels.pixel(29, 19), qRgb(255, 0, 0));
+    EXPECT_EQ(pixels.pixel(30, 20), qRgb(255, 255, 255));
 
     // After playing to the end the last frame is the current one.
     ASSERT_EQ(Send("play Video from 0"), 0);
     EXPECT_TRUE(WaitForMode("Video", "stopped"));
-    ASSERT_EQ(Send("update Video hdc 7"), 0);
-    EXPECT_EQ(target.pixel(0, 0), qRgb(0, 255, 0));
-    SetMciFrameDrawer(previous);
+    ASSERT_EQ(Send("update Video hdc " + hdc), 0);
+    EXPECT_EQ(pixels.pixel(0, 0), qRgb(0, 255, 0));
+    EXPECT_EQ(pixels.pixel(15, 11), qRgb(0, 255, 0));
+    EXPECT_EQ(pixels.pixel(16, 5), qRgb(255, 255, 255));
 
     ASSERT_EQ(Send("close Video"), 0);
     EXPECT_TRUE(parent.findChildren<QWidget*>().isEmpty());
