@@ -18,8 +18,9 @@ namespace {
 
 using namespace std::chrono_literals;
 
-// Opening a playable file takes milliseconds; one that has not prerolled by then never will.
-constexpr auto kPrerollTimeout = 10s;
+// Opening a wave file takes milliseconds, a MIDI file a second or two (the synthesizer loads its
+// sound font); on a loaded machine several times that. One that has not prerolled by then never will.
+constexpr auto kPrerollTimeout = 30s;
 // A "play ... wait" whose position stops moving for this long is given up instead of hanging.
 constexpr auto kStallTimeout = 5s;
 
