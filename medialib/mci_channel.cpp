@@ -1,13 +1,12 @@
 #include "medialib/mci_channel.h"
 
+#include <QWidget>
+#include <charconv>
+
 #include "platform/mci/mci_command.h"
 #include "platform/mci/mci_errors.h"
 #include "platform/mci/snd_play_sound.h"
 #include "platform/message/message_display.h"
-
-#include <QWidget>
-
-#include <charconv>
 
 namespace {
 
@@ -35,13 +34,16 @@ std::string (*&ErrorStrings())(int) {
 
 MciChannel::MciChannel(MciInterpreter* interpreter) : interpreter_(interpreter) {}
 
-MciChannel::~MciChannel() { Close(); }
+MciChannel::~MciChannel() {
+    Close();
+}
 
 MciInterpreter& MciChannel::Interpreter() {
     return interpreter_ != nullptr ? *interpreter_ : CurrentMciInterpreter();
 }
 
-bool MciChannel::Send(const std::string& command, std::string& answer, WindowHandle notify, bool quiet) {
+bool MciChannel::Send(const std::string& command, std::string& answer, WindowHandle notify,
+                      bool quiet) {
     const int error = Interpreter().SendString(command, answer, notify);
     if (answer.size() >= kMciReturnTextSize) answer.resize(kMciReturnTextSize - 1);
     if (error != mci_error::kNone && !quiet) LastError() = {error, answer};
@@ -115,8 +117,9 @@ bool MciChannel::PlaceVideo(int x, int y, int width, int height) {
 
 bool MciChannel::UpdateInto(int dc, int left, int top, int right, int bottom) {
     if (alias_.empty()) return NothingOpen();
-    return Send("update " + alias_ + " hdc " + std::to_string(dc) + " at " + std::to_string(left) + " " +
-                std::to_string(top) + " " + std::to_string(right) + " " + std::to_string(bottom));
+    return Send("update " + alias_ + " hdc " + std::to_string(dc) + " at " + std::to_string(left) +
+                " " + std::to_string(top) + " " + std::to_string(right) + " " +
+                std::to_string(bottom));
 }
 
 bool MciChannel::Play(WindowHandle notifyWindow, bool fromStart, bool wait) {
@@ -157,16 +160,16 @@ void MciChannel::Close() {
     alias_.clear();
 }
 
-bool MciChannel::OpenAndPlay(const std::string& file, WindowHandle parentWindow, int palette, int x, int y,
-                             int width, int height, bool notify) {
+bool MciChannel::OpenAndPlay(const std::string& file, WindowHandle parentWindow, int palette, int x,
+                             int y, int width, int height, bool notify) {
     if (!Open(file, parentWindow)) return false;
     if (palette != 0 && !SetPalette(palette)) return false;
     if (x != -1 && !PlaceVideo(x, y, width, height)) return false;
     return Play(notify ? parentWindow : 0, true, false);
 }
 
-bool MciChannel::OpenAndPlay(const std::string& file, WindowHandle parentWindow, int palette, int x, int y,
-                             bool notify) {
+bool MciChannel::OpenAndPlay(const std::string& file, WindowHandle parentWindow, int palette, int x,
+                             int y, bool notify) {
     return OpenAndPlay(file, parentWindow, palette, x, y, -1, -1, notify);
 }
 
@@ -175,7 +178,9 @@ void LastMediaError(int& number, std::string& text) {
     text = LastError().text;
 }
 
-void SetMediaErrorStrings(std::string (*lookup)(int number)) { ErrorStrings() = lookup; }
+void SetMediaErrorStrings(std::string (*lookup)(int number)) {
+    ErrorStrings() = lookup;
+}
 
 void ShowMediaError(int number) {
     std::string text;
@@ -189,6 +194,10 @@ void ShowMediaError(int number) {
     ShowMessage("Error", "(" + std::to_string(number) + "): " + text);
 }
 
-bool PlayWaveAsync(const std::string& file) { return SndPlaySound(file.c_str(), kSndAsync | kSndNoDefault); }
+bool PlayWaveAsync(const std::string& file) {
+    return SndPlaySound(file.c_str(), kSndAsync | kSndNoDefault);
+}
 
-bool PlayWave(const std::string& file, unsigned flags) { return SndPlaySound(file.c_str(), flags); }
+bool PlayWave(const std::string& file, unsigned flags) {
+    return SndPlaySound(file.c_str(), flags);
+}

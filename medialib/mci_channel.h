@@ -1,9 +1,9 @@
 #pragma once
 
+#include <string>
+
 #include "platform/mci/mci_interpreter.h"
 #include "platform/mci/window_registry.h"
-
-#include <string>
 
 // One media file opened under its own alias ("Media0", "Media1", ...) with the string-command
 // media interface. Each playing media object owns one. Every operation returns true on success;
@@ -47,9 +47,10 @@ public:
     // Open, SetPalette when palette is non-zero, PlaceVideo when x is not -1, then Play from the
     // start without waiting, notifying parentWindow when notify is set. Stops at the first failing
     // step. The short form keeps the video's own size.
-    bool OpenAndPlay(const std::string& file, WindowHandle parentWindow, int palette, int x, int y, int width,
-                     int height, bool notify);
-    bool OpenAndPlay(const std::string& file, WindowHandle parentWindow, int palette, int x, int y, bool notify);
+    bool OpenAndPlay(const std::string& file, WindowHandle parentWindow, int palette, int x, int y,
+                     int width, int height, bool notify);
+    bool OpenAndPlay(const std::string& file, WindowHandle parentWindow, int palette, int x, int y,
+                     bool notify);
 
     // Empty while nothing is open.
     const std::string& Alias() const { return alias_; }
@@ -58,7 +59,8 @@ public:
 private:
     MciInterpreter& Interpreter();
     // Sends command; on failure records the error unless quiet.
-    bool Send(const std::string& command, std::string& answer, WindowHandle notify = 0, bool quiet = false);
+    bool Send(const std::string& command, std::string& answer, WindowHandle notify = 0,
+              bool quiet = false);
     bool Send(const std::string& command);
     // Records that an operation found nothing open.
     bool NothingOpen();

@@ -1,18 +1,17 @@
 #include "medialib/mci_channel.h"
 
+#include <gtest/gtest.h>
+
+#include <QWidget>
+#include <map>
+#include <vector>
+
 #include "platform/mci/gst_mci_interpreter.h"
 #include "platform/mci/mci_errors.h"
 #include "platform/mci/snd_play_sound.h"
 #include "platform/mci/tests/media_fixtures.h"
 #include "platform/mci/tests/media_test_support.h"
 #include "platform/message/message_display.h"
-
-#include <QWidget>
-
-#include <gtest/gtest.h>
-
-#include <map>
-#include <vector>
 
 namespace {
 
@@ -28,7 +27,8 @@ public:
     std::map<std::string, std::string> answers;
     std::map<std::string, int> errors;
 
-    int SendString(std::string_view command, std::string& returnText, WindowHandle notifyWindow) override {
+    int SendString(std::string_view command, std::string& returnText,
+                   WindowHandle notifyWindow) override {
         sent.push_back({std::string(command), notifyWindow});
         returnText.clear();
         if (auto a = answers.find(std::string(command)); a != answers.end()) returnText = a->second;
@@ -38,7 +38,8 @@ public:
     // The last n commands.
     std::vector<std::string> Last(std::size_t n) const {
         const std::vector<std::string> all = Commands();
-        return std::vector<std::string>(all.end() - static_cast<std::ptrdiff_t>(std::min(n, all.size())), all.end());
+        return std::vector<std::string>(
+            all.end() - static_cast<std::ptrdiff_t>(std::min(n, all.size())), all.end());
     }
     std::vector<std::string> Commands() const {
         std::vector<std::string> commands;
@@ -47,7 +48,9 @@ public:
     }
 };
 
-int AliasNumber(const std::string& alias) { return std::stoi(alias.substr(5)); }
+int AliasNumber(const std::string& alias) {
+    return std::stoi(alias.substr(5));
+}
 
 class MciChannelTest : public ::testing::Test {
 protected:
@@ -70,8 +73,8 @@ TEST_F(MciChannelTest, AliasesCountUpAndAreNeverReused) {
     const std::string m1 = "Media" + std::to_string(AliasNumber(alias) + 1);
     const std::string m2 = "Media" + std::to_string(AliasNumber(alias) + 2);
     EXPECT_EQ(recorder.Last(4),
-              (std::vector<std::string>{"open \"b.wav\" alias " + m1, "status " + m1 + " mode", "close " + m1,
-                                        "open \"c.wav\" alias " + m2}));
+              (std::vector<std::string>{"open \"b.wav\" alias " + m1, "status " + m1 + " mode",
+                                        "close " + m1, "open \"c.wav\" alias " + m2}));
 }
 
 TEST_F(MciChannelTest, CommandStringsOfEveryOperation) {
@@ -96,26 +99,27 @@ TEST_F(MciChannelTest, CommandStringsOfEveryOperation) {
     EXPECT_TRUE(channel.Stop());
     EXPECT_TRUE(channel.Rewind());
     channel.Close();
-    EXPECT_EQ(recorder.Commands(), (std::vector<std::string>{
-                                       "open \"C:\\My Media\\say \"\"hi\"\".avi\" alias " + a + " parent 12 style child",
-                                       "setvideo " + a + " palette handle to 99",
-                                       "realize " + a + " background",
-                                       "realize " + a + " normal",
-                                       "window " + a + " state show",
-                                       "window " + a + " state hide",
-                                       "status " + a + " window handle",
-                                       "update " + a + " hdc 5 at 1 2 30 40",
-                                       "play " + a,
-                                       "play " + a + " from 0 wait",
-                                       "play " + a + " from 0 repeat notify",
-                                       "play " + a + " wait repeat notify",
-                                       "status " + a + " mode",
-                                       "stop " + a,
-                                       "seek " + a + " to start",
-                                       "status " + a + " mode",
-                                       "stop " + a,
-                                       "close " + a,
-                                   }));
+    EXPECT_EQ(recorder.Commands(),
+              (std::vector<std::string>{
+                  "open \"C:\\My Media\\say \"\"hi\"\".avi\" alias " + a + " parent 12 style child",
+                  "setvideo " + a + " palette handle to 99",
+                  "realize " + a + " background",
+                  "realize " + a + " normal",
+                  "window " + a + " state show",
+                  "window " + a + " state hide",
+                  "status " + a + " window handle",
+                  "update " + a + " hdc 5 at 1 2 30 40",
+                  "play " + a,
+                  "play " + a + " from 0 wait",
+                  "play " + a + " from 0 repeat notify",
+                  "play " + a + " wait repeat notify",
+                  "status " + a + " mode",
+                  "stop " + a,
+                  "seek " + a + " to start",
+                  "status " + a + " mode",
+                  "stop " + a,
+                  "close " + a,
+              }));
     // Only play passes a notify window.
     for (const auto& s : recorder.sent) {
         EXPECT_EQ(s.notify, s.command.ends_with(" notify") ? 77 : 0) << s.command;
@@ -147,7 +151,8 @@ TEST_F(MciChannelTest, FailuresAreRecordedAndCloseNeverFails) {
 
     // A failed window-handle query gives no window.
     ASSERT_TRUE(channel.Open("b.avi", 0));
-    recorder.errors["status " + channel.Alias() + " window handle"] = mci_error::kUnsupportedFunction;
+    recorder.errors["status " + channel.Alias() + " window handle"] =
+        mci_error::kUnsupportedFunction;
     EXPECT_EQ(channel.GetVideoWindow(), 0);
     LastMediaError(number, text);
     EXPECT_EQ(number, mci_error::kUnsupportedFunction);
@@ -167,10 +172,12 @@ TEST_F(MciChannelTest, NeverOpenedSendsNothing) {
 TEST_F(MciChannelTest, FailedOpenLeavesNothingOpen) {
     MciChannel channel(&recorder);
     recorder.errors["open \"gone.wav\" alias Media" + std::to_string(AliasNumber([&] {
-                        MciChannel probe(&recorder);
-                        probe.Open("x.wav", 0);
-                        return probe.Alias();
-                    }()) + 1)] = mci_error::kFileNotFound;
+                                                                         MciChannel probe(
+                                                                             &recorder);
+                                                                         probe.Open("x.wav", 0);
+                                                                         return probe.Alias();
+                                                                     }()) +
+                                                                     1)] = mci_error::kFileNotFound;
     recorder.sent.clear();
     EXPECT_FALSE(channel.Open("gone.wav", 0));
     EXPECT_EQ(channel.Alias(), "");
@@ -189,7 +196,8 @@ TEST_F(MciChannelTest, OpenAndPlayStepsAndStopsAtFirstFailure) {
     std::string a = channel.Alias();
     EXPECT_EQ(recorder.Last(3),
               (std::vector<std::string>{"open \"a.avi\" alias " + a + " parent 3 style child",
-                                        "setvideo " + a + " palette handle to 8", "play " + a + " from 0 notify"}));
+                                        "setvideo " + a + " palette handle to 8",
+                                        "play " + a + " from 0 notify"}));
     EXPECT_EQ(recorder.sent.back().notify, 3);
 
     // With a position the window must exist; the recorder's answer names none, so it stops there.
@@ -206,7 +214,8 @@ TEST_F(MciChannelTest, PlaceVideoMovesAndSizesTheWindow) {
     video.setGeometry(0, 0, 16, 12);
     MciChannel channel(&recorder);
     ASSERT_TRUE(channel.Open("a.avi", RegisterWindow(&parent)));
-    recorder.answers["status " + channel.Alias() + " window handle"] = std::to_string(RegisterWindow(&video));
+    recorder.answers["status " + channel.Alias() + " window handle"] =
+        std::to_string(RegisterWindow(&video));
     ASSERT_TRUE(channel.PlaceVideo(5, 6, -1, 99));
     EXPECT_EQ(video.geometry(), QRect(5, 6, 16, 12));
     ASSERT_TRUE(channel.PlaceVideo(7, 8, 40, 30));
@@ -215,8 +224,10 @@ TEST_F(MciChannelTest, PlaceVideoMovesAndSizesTheWindow) {
 
 TEST(MediaErrorDisplay, ShowsNumberAndText) {
     std::vector<std::pair<std::string, std::string>> shown;
-    const MessageDisplay previous = SetMessageDisplay(
-        [&](const std::string& title, const std::string& text) { shown.emplace_back(title, text); });
+    const MessageDisplay previous =
+        SetMessageDisplay([&](const std::string& title, const std::string& text) {
+            shown.emplace_back(title, text);
+        });
     RecordingInterpreter recorder;
     recorder.errors["open \"x\" alias Media"] = 0;
     MciChannel channel(&recorder);
@@ -229,8 +240,10 @@ TEST(MediaErrorDisplay, ShowsNumberAndText) {
     SetMediaErrorStrings(nullptr);
     SetMessageDisplay(previous);
     ASSERT_EQ(shown.size(), 2u);
-    EXPECT_EQ(shown[0], std::make_pair(std::string("Error"), std::string("(275): The media file was not found.")));
-    EXPECT_EQ(shown[1], std::make_pair(std::string("Error"), std::string("(61206): resource 61206")));
+    EXPECT_EQ(shown[0], std::make_pair(std::string("Error"),
+                                       std::string("(275): The media file was not found.")));
+    EXPECT_EQ(shown[1],
+              std::make_pair(std::string("Error"), std::string("(61206): resource 61206")));
 }
 
 // The channel over the real media layer with the fake audio sink.
@@ -264,7 +277,8 @@ TEST_F(MciChannelMediaTest, PlaysToTheEndAndLoopsWithRepeat) {
 
 TEST_F(MciChannelMediaTest, MissingFileIsAnErrorWithItsNumber) {
     MciChannel channel;
-    EXPECT_FALSE(channel.OpenAndPlay((folder.Path() / "missing.avi").string(), 0, 0, -1, -1, false));
+    EXPECT_FALSE(
+        channel.OpenAndPlay((folder.Path() / "missing.avi").string(), 0, 0, -1, -1, false));
     int number = 0;
     std::string text;
     LastMediaError(number, text);
@@ -276,7 +290,8 @@ TEST_F(MciChannelMediaTest, ChildVideoIsPlacedInItsParent) {
     QWidget parent;
     parent.resize(200, 150);
     MciChannel channel;
-    ASSERT_TRUE(channel.OpenAndPlay(avi.string(), RegisterWindow(&parent), 0, 30, 40, 64, 48, false));
+    ASSERT_TRUE(
+        channel.OpenAndPlay(avi.string(), RegisterWindow(&parent), 0, 30, 40, 64, 48, false));
     QWidget* video = WidgetFromHandle(channel.GetVideoWindow());
     ASSERT_NE(video, nullptr);
     EXPECT_EQ(video->parentWidget(), &parent);

@@ -27,8 +27,10 @@ bool ProbeAudioDevice() {
         while (gst_iterator_next(children, &item) == GST_ITERATOR_OK) {
             GstElement* child = GST_ELEMENT(g_value_get_object(&item));
             GstElementFactory* factory = gst_element_get_factory(child);
-            const char* name = factory != nullptr ? gst_plugin_feature_get_name(GST_PLUGIN_FEATURE(factory)) : "";
-            if (std::strcmp(name, "fakesink") == 0 || std::strcmp(name, "fakeaudiosink") == 0) real = false;
+            const char* name =
+                factory != nullptr ? gst_plugin_feature_get_name(GST_PLUGIN_FEATURE(factory)) : "";
+            if (std::strcmp(name, "fakesink") == 0 || std::strcmp(name, "fakeaudiosink") == 0)
+                real = false;
             g_value_reset(&item);
         }
         g_value_unset(&item);

@@ -1,5 +1,9 @@
 #include "platform/mci/gst_mci_interpreter.h"
 
+#include <QCoreApplication>
+#include <filesystem>
+#include <set>
+
 #include "platform/gdi/device_context.h"
 #include "platform/gdi/raster_ops.h"
 #include "platform/mci/gst_media_device.h"
@@ -7,16 +11,12 @@
 #include "platform/mci/mci_notify.h"
 #include "platform/mci/mci_video_widget.h"
 
-#include <QCoreApplication>
-
-#include <filesystem>
-#include <set>
-
 namespace {
 
 const std::set<std::string>& KnownVerbs() {
-    static const std::set<std::string> verbs = {"open",   "close",    "play",    "stop",   "pause",  "resume",
-                                                "seek",   "status",   "setvideo", "realize", "window", "update"};
+    static const std::set<std::string> verbs = {"open",     "close",   "play",   "stop",
+                                                "pause",    "resume",  "seek",   "status",
+                                                "setvideo", "realize", "window", "update"};
     return verbs;
 }
 
@@ -85,12 +85,15 @@ MciInterpreter& CurrentMciInterpreter() {
     static GstMciInterpreter interpreter;
     if (DefaultInstance() == nullptr) {
         DefaultInstance() = &interpreter;
-        if (QCoreApplication::instance() != nullptr) qAddPostRoutine(&CloseAllBeforeApplicationEnds);
+        if (QCoreApplication::instance() != nullptr)
+            qAddPostRoutine(&CloseAllBeforeApplicationEnds);
     }
     return interpreter;
 }
 
-MciInterpreter* SetMciInterpreter(MciInterpreter* interpreter) { return std::exchange(Override(), interpreter); }
+MciInterpreter* SetMciInterpreter(MciInterpreter* interpreter) {
+    return std::exchange(Override(), interpreter);
+}
 
 GstMciInterpreter::GstMciInterpreter() = default;
 
@@ -104,7 +107,8 @@ void GstMciInterpreter::CloseAll() {
     devices_.clear();
 }
 
-int GstMciInterpreter::SendString(std::string_view text, std::string& returnText, WindowHandle notifyWindow) {
+int GstMciInterpreter::SendString(std::string_view text, std::string& returnText,
+                                  WindowHandle notifyWindow) {
     returnText.clear();
     int error = mci_error::kNone;
     const std::optional<MciCommand> command = ParseMciCommand(text, error);
@@ -118,7 +122,8 @@ int GstMciInterpreter::SendString(std::string_view text, std::string& returnText
     return error;
 }
 
-int GstMciInterpreter::Dispatch(const MciCommand& command, std::string& answer, WindowHandle notifyWindow) {
+int GstMciInterpreter::Dispatch(const MciCommand& command, std::string& answer,
+                                WindowHandle notifyWindow) {
     if (!KnownVerbs().contains(command.verb)) return mci_error::kUnrecognizedCommand;
     Flags flags;
     const std::string key = MciLower(command.device);
@@ -126,12 +131,14 @@ int GstMciInterpreter::Dispatch(const MciCommand& command, std::string& answer, 
     if (command.verb == "open") {
         const int error = Open(command, flags);
         if (error == mci_error::kNone && flags.notify) {
-            PostMciNotify(notifyWindow, kMciNotifySuccessful, QString::fromStdString(command.device));
+            PostMciNotify(notifyWindow, kMciNotifySuccessful,
+                          QString::fromStdString(command.device));
         }
         return error;
     }
     if (key == "all" && (command.verb == "close" || command.verb == "stop")) {
-        if (const int error = ReadOnlyCommonFlags(reader, flags); error != mci_error::kNone) return error;
+        if (const int error = ReadOnlyCommonFlags(reader, flags); error != mci_error::kNone)
+            return error;
         for (auto& [alias, device] : devices_) {
             device->EndPendingNotify(kMciNotifyAborted);
             if (command.verb == "stop") device->Stop();
@@ -172,7 +179,8 @@ int GstMciInterpreter::Dispatch(const MciCommand& command, std::string& answer, 
     } else if (command.verb == "update") {
         error = Update(device, reader, flags);
     }
-    if (error == mci_error::kNone && flags.notify) PostMciNotify(notifyWindow, kMciNotifySuccessful, alias);
+    if (error == mci_error::kNone && flags.notify)
+        PostMciNotify(notifyWindow, kMciNotifySuccessful, alias);
     return error;
 }
 
@@ -222,15 +230,17 @@ int GstMciInterpreter::Open(const MciCommand& command, Flags& flags) {
     int error = mci_error::kNone;
     const std::optional<std::filesystem::path> path = FindMediaFile(command.device, error);
     if (!path) return error;
-    std::unique_ptr<GstMediaDevice> device =
-        GstMediaDevice::Open(path->string(), QString::fromStdString(alias), parentWidget, child, error);
+    std::unique_ptr<GstMediaDevice> device = GstMediaDevice::Open(
+        path->string(), QString::fromStdString(alias), parentWidget, child, error);
     if (!device) return error;
     devices_.emplace(key, std::move(device));
     return mci_error::kNone;
 }
 
-int GstMciInterpreter::Close(const std::string& key, GstMediaDevice& device, MciArgumentReader& reader, Flags& flags) {
-    if (const int error = ReadOnlyCommonFlags(reader, flags); error != mci_error::kNone) return error;
+int GstMciInterpreter::Close(const std::string& key, GstMediaDevice& device,
+                             MciArgumentReader& reader, Flags& flags) {
+    if (const int error = ReadOnlyCommonFlags(reader, flags); error != mci_error::kNone)
+        return error;
     device.EndPendingNotify(flags.notify ? kMciNotifySuperseded : kMciNotifyAborted);
     devices_.erase(key);
     return mci_error::kNone;
@@ -286,13 +296,17 @@ int GstMciInterpreter::Seek(GstMediaDevice& device, MciArgumentReader& reader, F
     if (flags.notify) device.EndPendingNotify(kMciNotifySuperseded);
     device.EndPendingNotify(kMciNotifyAborted);
     switch (target) {
-    case Target::Start: return device.SeekToStart();
-    case Target::End: return device.SeekToEnd();
-    default: return device.SeekTo(ms);
+        case Target::Start:
+            return device.SeekToStart();
+        case Target::End:
+            return device.SeekToEnd();
+        default:
+            return device.SeekTo(ms);
     }
 }
 
-int GstMciInterpreter::Status(GstMediaDevice& device, MciArgumentReader& reader, Flags& flags, std::string& answer) {
+int GstMciInterpreter::Status(GstMediaDevice& device, MciArgumentReader& reader, Flags& flags,
+                              std::string& answer) {
     std::string item;
     while (!reader.AtEnd()) {
         const std::string keyword = reader.TakeKeyword();
@@ -301,7 +315,8 @@ int GstMciInterpreter::Status(GstMediaDevice& device, MciArgumentReader& reader,
         if (keyword == "window") {
             if (reader.TakeKeyword() != "handle") return mci_error::kMissingParameter;
             item = "window handle";
-        } else if (keyword == "mode" || keyword == "ready" || keyword == "length" || keyword == "position") {
+        } else if (keyword == "mode" || keyword == "ready" || keyword == "length" ||
+                   keyword == "position") {
             item = keyword;
         } else {
             return mci_error::kUnrecognizedKeyword;
@@ -318,7 +333,8 @@ int GstMciInterpreter::Status(GstMediaDevice& device, MciArgumentReader& reader,
         if (window == 0) return mci_error::kNoWindow;
         answer = std::to_string(window);
     } else {
-        const std::optional<std::int64_t> value = item == "length" ? device.LengthMs() : device.PositionMs();
+        const std::optional<std::int64_t> value =
+            item == "length" ? device.LengthMs() : device.PositionMs();
         if (!value) return mci_error::kDeviceNotReady;
         answer = std::to_string(*value);
     }
@@ -330,7 +346,8 @@ int GstMciInterpreter::SetVideo(GstMediaDevice& device, MciArgumentReader& reade
     while (!reader.AtEnd()) {
         const std::string keyword = reader.TakeKeyword();
         if (TakeCommonFlag(keyword, flags)) continue;
-        if (keyword != "palette" || reader.TakeKeyword() != "handle" || reader.TakeKeyword() != "to") {
+        if (keyword != "palette" || reader.TakeKeyword() != "handle" ||
+            reader.TakeKeyword() != "to") {
             return mci_error::kUnrecognizedKeyword;
         }
         int error = mci_error::kNone;
@@ -414,8 +431,8 @@ int GstMciInterpreter::Update(GstMediaDevice& device, MciArgumentReader& reader,
     if (source == nullptr || bitmap == nullptr || source->SelectBitmap(bitmap) == nullptr) {
         return mci_error::kOutOfMemory;
     }
-    if (!gdi::StretchBlt(*dc, target.x(), target.y(), target.width(), target.height(), source.get(), 0, 0,
-                         frame.width(), frame.height(), gdi::SRCCOPY)) {
+    if (!gdi::StretchBlt(*dc, target.x(), target.y(), target.width(), target.height(), source.get(),
+                         0, 0, frame.width(), frame.height(), gdi::SRCCOPY)) {
         return mci_error::kOutOfRange;
     }
     return mci_error::kNone;

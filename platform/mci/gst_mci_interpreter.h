@@ -1,11 +1,11 @@
 #pragma once
 
-#include "platform/mci/mci_command.h"
-#include "platform/mci/mci_interpreter.h"
-
 #include <map>
 #include <memory>
 #include <string>
+
+#include "platform/mci/mci_command.h"
+#include "platform/mci/mci_interpreter.h"
 
 class GstMediaDevice;
 
@@ -26,7 +26,8 @@ public:
     GstMciInterpreter(const GstMciInterpreter&) = delete;
     GstMciInterpreter& operator=(const GstMciInterpreter&) = delete;
 
-    int SendString(std::string_view command, std::string& returnText, WindowHandle notifyWindow) override;
+    int SendString(std::string_view command, std::string& returnText,
+                   WindowHandle notifyWindow) override;
 
     // Closes every open alias.
     void CloseAll();
@@ -40,10 +41,13 @@ private:
 
     int Dispatch(const MciCommand& command, std::string& answer, WindowHandle notifyWindow);
     int Open(const MciCommand& command, Flags& flags);
-    int Close(const std::string& key, GstMediaDevice& device, MciArgumentReader& reader, Flags& flags);
-    int Play(GstMediaDevice& device, MciArgumentReader& reader, Flags& flags, WindowHandle notifyWindow);
+    int Close(const std::string& key, GstMediaDevice& device, MciArgumentReader& reader,
+              Flags& flags);
+    int Play(GstMediaDevice& device, MciArgumentReader& reader, Flags& flags,
+             WindowHandle notifyWindow);
     int Seek(GstMediaDevice& device, MciArgumentReader& reader, Flags& flags);
-    int Status(GstMediaDevice& device, MciArgumentReader& reader, Flags& flags, std::string& answer);
+    int Status(GstMediaDevice& device, MciArgumentReader& reader, Flags& flags,
+               std::string& answer);
     int SetVideo(GstMediaDevice& device, MciArgumentReader& reader, Flags& flags);
     int Realize(GstMediaDevice& device, MciArgumentReader& reader, Flags& flags);
     int Window(GstMediaDevice& device, MciArgumentReader& reader, Flags& flags);

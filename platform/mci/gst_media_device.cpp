@@ -1,25 +1,25 @@
 #include "platform/mci/gst_media_device.h"
 
-#include "platform/mci/gst_environment.h"
-#include "platform/mci/mci_errors.h"
-#include "platform/mci/mci_notify.h"
-#include "platform/mci/mci_video_widget.h"
-
 #include <gst/app/gstappsink.h>
 #include <gst/gst.h>
 #include <gst/video/video.h>
 
 #include <QCoreApplication>
 #include <QFileInfo>
-
 #include <chrono>
+
+#include "platform/mci/gst_environment.h"
+#include "platform/mci/mci_errors.h"
+#include "platform/mci/mci_notify.h"
+#include "platform/mci/mci_video_widget.h"
 
 namespace {
 
 using namespace std::chrono_literals;
 
 // Opening a wave file takes milliseconds, a MIDI file a second or two (the synthesizer loads its
-// sound font); on a loaded machine several times that. One that has not prerolled by then never will.
+// sound font); on a loaded machine several times that. One that has not prerolled by then never
+// will.
 constexpr auto kPrerollTimeout = 30s;
 // A "play ... wait" whose position stops moving for this long is given up instead of hanging.
 constexpr auto kStallTimeout = 5s;
@@ -30,7 +30,8 @@ constexpr guint kPlayFlags = 0x1 | 0x2 | 0x10;
 int ErrorFromGst(const GError* error) {
     if (error == nullptr) return mci_error::kInvalidFile;
     if (error->domain == GST_RESOURCE_ERROR) {
-        if (error->code == GST_RESOURCE_ERROR_NOT_FOUND || error->code == GST_RESOURCE_ERROR_OPEN_READ) {
+        if (error->code == GST_RESOURCE_ERROR_NOT_FOUND ||
+            error->code == GST_RESOURCE_ERROR_OPEN_READ) {
             return mci_error::kFileNotFound;
         }
         return mci_error::kHardware;
@@ -67,16 +68,20 @@ QImage ImageFromSample(GstSample* sample) {
 
 const char* MciModeText(MciMode mode) {
     switch (mode) {
-    case MciMode::NotReady: return "not ready";
-    case MciMode::Stopped: return "stopped";
-    case MciMode::Playing: return "playing";
-    case MciMode::Paused: return "paused";
+        case MciMode::NotReady:
+            return "not ready";
+        case MciMode::Stopped:
+            return "stopped";
+        case MciMode::Playing:
+            return "playing";
+        case MciMode::Paused:
+            return "paused";
     }
     return "not ready";
 }
 
-std::unique_ptr<GstMediaDevice> GstMediaDevice::Open(const std::string& path, const QString& alias, QWidget* parent,
-                                                     bool child, int& error) {
+std::unique_ptr<GstMediaDevice> GstMediaDevice::Open(const std::string& path, const QString& alias,
+                                                     QWidget* parent, bool child, int& error) {
     if (!EnsureGstInitialized()) {
         error = mci_error::kCannotLoadDriver;
         return nullptr;
@@ -127,13 +132,18 @@ std::unique_ptr<GstMediaDevice> GstMediaDevice::Open(const std::string& path, co
     };
     gst_app_sink_set_callbacks(GST_APP_SINK(videoSink), &callbacks, device.get(), nullptr);
 
-    g_object_set(device->playbin_, "uri", device->uri_.c_str(), "audio-sink", audioSink, "video-sink", videoSink,
-                 "flags", kPlayFlags, nullptr);
-    g_signal_connect(device->playbin_, "element-setup", G_CALLBACK(&GstMediaDevice::OnElementSetup), device.get());
-    g_signal_connect(device->playbin_, "about-to-finish", G_CALLBACK(&GstMediaDevice::OnAboutToFinish), device.get());
+    g_object_set(device->playbin_, "uri", device->uri_.c_str(), "audio-sink", audioSink,
+                 "video-sink", videoSink, "flags", kPlayFlags, nullptr);
+    g_signal_connect(device->playbin_, "element-setup", G_CALLBACK(&GstMediaDevice::OnElementSetup),
+                     device.get());
+    g_signal_connect(device->playbin_, "about-to-finish",
+                     G_CALLBACK(&GstMediaDevice::OnAboutToFinish), device.get());
     GstBus* bus = gst_element_get_bus(device->playbin_);
     gst_bus_set_sync_handler(
-        bus, [](GstBus* b, GstMessage* m, gpointer self) { return static_cast<GstBusSyncReply>(OnBusMessage(b, m, self)); },
+        bus,
+        [](GstBus* b, GstMessage* m, gpointer self) {
+            return static_cast<GstBusSyncReply>(OnBusMessage(b, m, self));
+        },
         device.get(), nullptr);
     gst_object_unref(bus);
 
@@ -182,48 +192,50 @@ int GstMediaDevice::OnBusMessage(GstBus*, GstMessage* message, void* self) {
 
 void GstMediaDevice::HandleMessage(GstMessage* message) {
     switch (GST_MESSAGE_TYPE(message)) {
-    case GST_MESSAGE_ERROR: {
-        GError* error = nullptr;
-        gst_message_parse_error(message, &error, nullptr);
-        const int number = ErrorFromGst(error);
-        if (error != nullptr) g_error_free(error);
-        std::lock_guard lock(mutex_);
-        if (!failed_) failure_ = number;
-        failed_ = true;
-        if (mode_ == MciMode::Playing || mode_ == MciMode::Paused) mode_ = MciMode::Stopped;
-        PostNotifyLocked(pendingNotify_, kMciNotifyFailure);
-        pendingNotify_ = 0;
-        changed_.notify_all();
-        break;
-    }
-    case GST_MESSAGE_EOS: {
-        std::lock_guard lock(mutex_);
-        if (mode_ == MciMode::Playing && repeat_) {
-            // The gapless restart only works until the first seek; from then on the end of the
-            // file restarts it from the user-interface thread, and the mode stays "playing".
-            if (!restartPending_ && relay_ != nullptr) {
-                restartPending_ = true;
-                QMetaObject::invokeMethod(relay_.get(), [this] { RestartLoop(); }, Qt::QueuedConnection);
-            }
-        } else if (mode_ == MciMode::Playing) {
-            mode_ = MciMode::Stopped;
-            atEnd_ = true;
-            PostNotifyLocked(pendingNotify_, kMciNotifySuccessful);
+        case GST_MESSAGE_ERROR: {
+            GError* error = nullptr;
+            gst_message_parse_error(message, &error, nullptr);
+            const int number = ErrorFromGst(error);
+            if (error != nullptr) g_error_free(error);
+            std::lock_guard lock(mutex_);
+            if (!failed_) failure_ = number;
+            failed_ = true;
+            if (mode_ == MciMode::Playing || mode_ == MciMode::Paused) mode_ = MciMode::Stopped;
+            PostNotifyLocked(pendingNotify_, kMciNotifyFailure);
             pendingNotify_ = 0;
+            changed_.notify_all();
+            break;
         }
-        changed_.notify_all();
-        break;
-    }
-    case GST_MESSAGE_ASYNC_DONE: {
-        std::lock_guard lock(mutex_);
-        if (!prerolled_) {
-            prerolled_ = true;
-            if (mode_ == MciMode::NotReady) mode_ = MciMode::Stopped;
+        case GST_MESSAGE_EOS: {
+            std::lock_guard lock(mutex_);
+            if (mode_ == MciMode::Playing && repeat_) {
+                // The gapless restart only works until the first seek; from then on the end of the
+                // file restarts it from the user-interface thread, and the mode stays "playing".
+                if (!restartPending_ && relay_ != nullptr) {
+                    restartPending_ = true;
+                    QMetaObject::invokeMethod(
+                        relay_.get(), [this] { RestartLoop(); }, Qt::QueuedConnection);
+                }
+            } else if (mode_ == MciMode::Playing) {
+                mode_ = MciMode::Stopped;
+                atEnd_ = true;
+                PostNotifyLocked(pendingNotify_, kMciNotifySuccessful);
+                pendingNotify_ = 0;
+            }
+            changed_.notify_all();
+            break;
         }
-        changed_.notify_all();
-        break;
-    }
-    default: break;
+        case GST_MESSAGE_ASYNC_DONE: {
+            std::lock_guard lock(mutex_);
+            if (!prerolled_) {
+                prerolled_ = true;
+                if (mode_ == MciMode::NotReady) mode_ = MciMode::Stopped;
+            }
+            changed_.notify_all();
+            break;
+        }
+        default:
+            break;
     }
 }
 
@@ -241,7 +253,8 @@ void GstMediaDevice::OnAboutToFinish(GstElement* playbin, void* self) {
 void GstMediaDevice::OnElementSetup(GstElement*, GstElement* element, void*) {
     GstElementFactory* factory = gst_element_get_factory(element);
     if (factory == nullptr) return;
-    if (g_strcmp0(gst_plugin_feature_get_name(GST_PLUGIN_FEATURE(factory)), "fluiddec") != 0) return;
+    if (g_strcmp0(gst_plugin_feature_get_name(GST_PLUGIN_FEATURE(factory)), "fluiddec") != 0)
+        return;
     const std::string& font = GeneralMidiSoundFont();
     if (!font.empty()) g_object_set(element, "soundfont", font.c_str(), nullptr);
 }
@@ -252,7 +265,8 @@ int GstMediaDevice::WaitUntilPrerolled() {
         return failed_ ? failure_ : mci_error::kInvalidFile;
     }
     std::unique_lock lock(mutex_);
-    const bool done = changed_.wait_for(lock, kPrerollTimeout, [this] { return prerolled_ || failed_; });
+    const bool done =
+        changed_.wait_for(lock, kPrerollTimeout, [this] { return prerolled_ || failed_; });
     if (failed_) return failure_;
     return done ? mci_error::kNone : mci_error::kInvalidFile;
 }
@@ -267,7 +281,8 @@ void GstMediaDevice::CreateVideoWindow(QWidget* parent, bool child, const std::s
         }
     }
     const QImage frame = frames_->Latest();
-    widget->setGeometry(0, 0, frame.isNull() ? 160 : frame.width(), frame.isNull() ? 120 : frame.height());
+    widget->setGeometry(0, 0, frame.isNull() ? 160 : frame.width(),
+                        frame.isNull() ? 120 : frame.height());
     widget->hide();
     widget_ = widget;
     RegisterWindow(widget);
@@ -281,7 +296,8 @@ void GstMediaDevice::RestartLoop() {
         if (mode_ != MciMode::Playing || !repeat_) return;
     }
     gst_element_seek_simple(playbin_, GST_FORMAT_TIME,
-                            static_cast<GstSeekFlags>(GST_SEEK_FLAG_FLUSH | GST_SEEK_FLAG_ACCURATE), 0);
+                            static_cast<GstSeekFlags>(GST_SEEK_FLAG_FLUSH | GST_SEEK_FLAG_ACCURATE),
+                            0);
 }
 
 void GstMediaDevice::RequestRepaint() {
@@ -303,9 +319,13 @@ void GstMediaDevice::RequestRepaint() {
         Qt::QueuedConnection);
 }
 
-WindowHandle GstMediaDevice::VideoWindow() const { return widget_ != nullptr ? RegisterWindow(widget_.data()) : 0; }
+WindowHandle GstMediaDevice::VideoWindow() const {
+    return widget_ != nullptr ? RegisterWindow(widget_.data()) : 0;
+}
 
-MciVideoWidget* GstMediaDevice::VideoWidget() const { return widget_.data(); }
+MciVideoWidget* GstMediaDevice::VideoWidget() const {
+    return widget_.data();
+}
 
 MciMode GstMediaDevice::Mode() const {
     std::lock_guard lock(mutex_);
@@ -314,7 +334,8 @@ MciMode GstMediaDevice::Mode() const {
 
 std::optional<std::int64_t> GstMediaDevice::LengthMs() const {
     gint64 duration = 0;
-    if (!gst_element_query_duration(playbin_, GST_FORMAT_TIME, &duration) || duration < 0) return std::nullopt;
+    if (!gst_element_query_duration(playbin_, GST_FORMAT_TIME, &duration) || duration < 0)
+        return std::nullopt;
     return duration / GST_MSECOND;
 }
 
@@ -326,7 +347,8 @@ std::optional<std::int64_t> GstMediaDevice::PositionMs() const {
     }
     if (atEnd) return LengthMs();
     gint64 position = 0;
-    if (!gst_element_query_position(playbin_, GST_FORMAT_TIME, &position) || position < 0) return std::nullopt;
+    if (!gst_element_query_position(playbin_, GST_FORMAT_TIME, &position) || position < 0)
+        return std::nullopt;
     return position / GST_MSECOND;
 }
 
@@ -345,7 +367,8 @@ void GstMediaDevice::ShowWindow(bool show) {
     if (widget_ != nullptr) widget_->setVisible(show);
 }
 
-int GstMediaDevice::Play(std::optional<std::int64_t> fromMs, bool repeat, bool wait, WindowHandle notify) {
+int GstMediaDevice::Play(std::optional<std::int64_t> fromMs, bool repeat, bool wait,
+                         WindowHandle notify) {
     // A looping play never ends, so waiting for it would never return.
     if (repeat && wait) return mci_error::kFlagsNotCompatible;
     bool atEnd = false;
@@ -387,7 +410,8 @@ int GstMediaDevice::WaitForEnd() {
     for (;;) {
         {
             std::unique_lock lock(mutex_);
-            if (changed_.wait_for(lock, 100ms, [this] { return mode_ != MciMode::Playing || failed_; })) {
+            if (changed_.wait_for(lock, 100ms,
+                                  [this] { return mode_ != MciMode::Playing || failed_; })) {
                 return failed_ ? failure_ : mci_error::kNone;
             }
         }
@@ -440,7 +464,9 @@ int GstMediaDevice::Resume() {
     return mci_error::kNone;
 }
 
-int GstMediaDevice::SeekToStart() { return SeekTo(0); }
+int GstMediaDevice::SeekToStart() {
+    return SeekTo(0);
+}
 
 int GstMediaDevice::SeekToEnd() {
     if (const int error = Stop(); error != mci_error::kNone) return error;
@@ -452,10 +478,12 @@ int GstMediaDevice::SeekToEnd() {
 int GstMediaDevice::SeekTo(std::int64_t ms) {
     if (const int error = Stop(); error != mci_error::kNone) return error;
     if (ms < 0) return mci_error::kOutOfRange;
-    if (const std::optional<std::int64_t> length = LengthMs(); length && ms >= *length) return SeekToEnd();
-    if (!gst_element_seek_simple(playbin_, GST_FORMAT_TIME,
-                                 static_cast<GstSeekFlags>(GST_SEEK_FLAG_FLUSH | GST_SEEK_FLAG_ACCURATE),
-                                 ms * GST_MSECOND)) {
+    if (const std::optional<std::int64_t> length = LengthMs(); length && ms >= *length)
+        return SeekToEnd();
+    if (!gst_element_seek_simple(
+            playbin_, GST_FORMAT_TIME,
+            static_cast<GstSeekFlags>(GST_SEEK_FLAG_FLUSH | GST_SEEK_FLAG_ACCURATE),
+            ms * GST_MSECOND)) {
         return mci_error::kHardware;
     }
     // The seek prerolls the new place; waiting for it lets "update" show the frame there.

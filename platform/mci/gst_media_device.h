@@ -1,18 +1,17 @@
 #pragma once
 
-#include "platform/mci/video_frame_store.h"
-#include "platform/mci/window_registry.h"
-
 #include <QImage>
 #include <QPointer>
 #include <QString>
-
 #include <condition_variable>
 #include <cstdint>
 #include <memory>
 #include <mutex>
 #include <optional>
 #include <string>
+
+#include "platform/mci/video_frame_store.h"
+#include "platform/mci/window_registry.h"
 
 typedef struct _GstElement GstElement;
 typedef struct _GstMessage GstMessage;
@@ -32,8 +31,8 @@ public:
     // Opens and prerolls path (an existing, non-empty file). A video gets its window as a child
     // of parent when child is set, else as a top-level window (kept above parent when given).
     // Returns null and sets error (an mci_error number) when the file cannot be played.
-    static std::unique_ptr<GstMediaDevice> Open(const std::string& path, const QString& alias, QWidget* parent,
-                                                bool child, int& error);
+    static std::unique_ptr<GstMediaDevice> Open(const std::string& path, const QString& alias,
+                                                QWidget* parent, bool child, int& error);
     ~GstMediaDevice();
     GstMediaDevice(const GstMediaDevice&) = delete;
     GstMediaDevice& operator=(const GstMediaDevice&) = delete;

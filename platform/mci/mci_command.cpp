@@ -1,12 +1,14 @@
 #include "platform/mci/mci_command.h"
 
-#include "platform/mci/mci_errors.h"
-
 #include <charconv>
+
+#include "platform/mci/mci_errors.h"
 
 namespace {
 
-bool IsBlank(char c) { return c == ' ' || c == '\t' || c == '\r' || c == '\n'; }
+bool IsBlank(char c) {
+    return c == ' ' || c == '\t' || c == '\r' || c == '\n';
+}
 
 }  // namespace
 

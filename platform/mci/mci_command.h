@@ -25,7 +25,8 @@ std::optional<std::vector<std::string>> SplitMciWords(std::string_view text, int
 // Splits a whole command. Fails on an empty command or one without a device.
 std::optional<MciCommand> ParseMciCommand(std::string_view text, int& error);
 
-// The word in double quotes, each quote inside doubled, so that SplitMciWords reads it back exactly.
+// The word in double quotes, each quote inside doubled, so that SplitMciWords reads it back
+// exactly.
 std::string QuoteMciArgument(std::string_view word);
 
 // Reads the arguments of a command from left to right.

@@ -1,9 +1,9 @@
 #pragma once
 
-#include "platform/mci/window_registry.h"
-
 #include <QEvent>
 #include <QString>
+
+#include "platform/mci/window_registry.h"
 
 // Completion codes of a command sent with "notify".
 constexpr int kMciNotifySuccessful = 1;

@@ -1,10 +1,9 @@
 #pragma once
 
-#include "platform/mci/video_frame_store.h"
-
 #include <QWidget>
-
 #include <memory>
+
+#include "platform/mci/video_frame_store.h"
 
 // The window a video plays in: a child of the parent window named at open, or a top-level window.
 // It shows the store's latest frame scaled to its own size, the way the media interface's video

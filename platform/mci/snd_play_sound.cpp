@@ -1,9 +1,9 @@
 #include "platform/mci/snd_play_sound.h"
 
+#include <string>
+
 #include "platform/mci/mci_command.h"
 #include "platform/mci/mci_interpreter.h"
-
-#include <string>
 
 namespace {
 
@@ -17,7 +17,8 @@ int Send(const std::string& command) {
 
 bool SoundPlaying() {
     std::string answer;
-    return CurrentMciInterpreter().SendString(std::string("status ") + kSoundAlias + " mode", answer, 0) == 0 &&
+    return CurrentMciInterpreter().SendString(std::string("status ") + kSoundAlias + " mode",
+                                              answer, 0) == 0 &&
            answer == "playing";
 }
 

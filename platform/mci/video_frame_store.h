@@ -1,7 +1,6 @@
 #pragma once
 
 #include <QImage>
-
 #include <mutex>
 
 // The latest decoded frame of one video, written by the decoder's thread and read by the

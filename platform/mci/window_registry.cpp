@@ -43,4 +43,6 @@ QObject* WindowFromHandle(WindowHandle handle) {
     return found == registry.windows.constEnd() ? nullptr : found->data();
 }
 
-QWidget* WidgetFromHandle(WindowHandle handle) { return qobject_cast<QWidget*>(WindowFromHandle(handle)); }
+QWidget* WidgetFromHandle(WindowHandle handle) {
+    return qobject_cast<QWidget*>(WindowFromHandle(handle));
+}

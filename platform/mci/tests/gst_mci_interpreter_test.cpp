@@ -1,15 +1,16 @@
 #include "platform/mci/gst_mci_interpreter.h"
-#include "platform/mci/mci_command.h"
+
+#include <gtest/gtest.h>
+
+#include <QWidget>
+
 #include "platform/gdi/bitmap.h"
 #include "platform/gdi/device_context.h"
+#include "platform/mci/mci_command.h"
 #include "platform/mci/mci_errors.h"
 #include "platform/mci/mci_notify.h"
 #include "platform/mci/tests/media_fixtures.h"
 #include "platform/mci/tests/media_test_support.h"
-
-#include <QWidget>
-
-#include <gtest/gtest.h>
 
 namespace {
 
@@ -21,7 +22,9 @@ class GstMciInterpreterTest : public ::testing::Test {
 protected:
     void SetUp() override { media_test::Application(); }
 
-    int Send(const std::string& command, WindowHandle notify = 0) { return mci.SendString(command, answer, notify); }
+    int Send(const std::string& command, WindowHandle notify = 0) {
+        return mci.SendString(command, answer, notify);
+    }
     std::string Mode(const std::string& alias) {
         std::string mode;
         EXPECT_EQ(mci.SendString("status " + alias + " mode", mode, 0), 0);
@@ -163,11 +166,14 @@ TEST_F(GstMciInterpreterTest, FileNameWithQuotesAndBlanksOpens) {
 }
 
 TEST_F(GstMciInterpreterTest, ChildVideoWindowAndUpdateIntoDeviceContext) {
-    const auto avi = folder.File("clip.avi", media_fixtures::Avi(16, 12, {0xFF0000, 0xFF0000, 0x00FF00, 0x00FF00}));
+    const auto avi = folder.File(
+        "clip.avi", media_fixtures::Avi(16, 12, {0xFF0000, 0xFF0000, 0x00FF00, 0x00FF00}));
     QWidget parent;
     parent.resize(200, 150);
     const WindowHandle parentHandle = RegisterWindow(&parent);
-    ASSERT_EQ(Send(OpenCommand(avi, "Video") + " parent " + std::to_string(parentHandle) + " style child"), 0);
+    ASSERT_EQ(Send(OpenCommand(avi, "Video") + " parent " + std::to_string(parentHandle) +
+                   " style child"),
+              0);
     ASSERT_EQ(Send("status Video window handle"), 0);
     QWidget* video = WidgetFromHandle(std::stoi(answer));
     ASSERT_NE(video, nullptr);
@@ -189,7 +195,8 @@ TEST_F(GstMciInterpreterTest, ChildVideoWindowAndUpdateIntoDeviceContext) {
     gone.reset();
     target->Image().fill(Qt::white);
     const std::string hdc = std::to_string(dc->Handle());
-    EXPECT_EQ(Send("update Video hdc " + std::to_string(goneHandle) + " at 0 0 10 10"), mci_error::kOutOfRange);
+    EXPECT_EQ(Send("update Video hdc " + std::to_string(goneHandle) + " at 0 0 10 10"),
+              mci_error::kOutOfRange);
     EXPECT_EQ(Send("update Video hdc " + hdc + " at 10 10 10 20"), mci_error::kOutOfRange);
     ASSERT_EQ(Send("update Video hdc " + hdc + " at 10 10 30 20"), 0);
     const QImage& pixels = target->Image();

@@ -1,22 +1,26 @@
 #include "platform/mci/mci_command.h"
-#include "platform/mci/mci_errors.h"
 
 #include <gtest/gtest.h>
+
+#include "platform/mci/mci_errors.h"
 
 namespace {
 
 TEST(MciCommand, SplitsWordsAndQuotedNames) {
     int error = -1;
-    const auto command = ParseMciCommand("  OPEN \"C:\\my media\\a b.wav\"   alias Media0 parent 5 style child", error);
+    const auto command = ParseMciCommand(
+        "  OPEN \"C:\\my media\\a b.wav\"   alias Media0 parent 5 style child", error);
     ASSERT_TRUE(command);
     EXPECT_EQ(error, mci_error::kNone);
     EXPECT_EQ(command->verb, "open");
     EXPECT_EQ(command->device, "C:\\my media\\a b.wav");
-    EXPECT_EQ(command->arguments, (std::vector<std::string>{"alias", "Media0", "parent", "5", "style", "child"}));
+    EXPECT_EQ(command->arguments,
+              (std::vector<std::string>{"alias", "Media0", "parent", "5", "style", "child"}));
 }
 
 TEST(MciCommand, QuotedWordReadsBackExactly) {
-    for (const std::string name : {"plain.wav", "with blanks.wav", "say \"hi\".wav", "\"", "\"\"", "", "a\tb"}) {
+    for (const std::string name :
+         {"plain.wav", "with blanks.wav", "say \"hi\".wav", "\"", "\"\"", "", "a\tb"}) {
         int error = -1;
         const auto words = SplitMciWords("open " + QuoteMciArgument(name) + " alias X", error);
         ASSERT_TRUE(words) << name;
@@ -47,7 +51,8 @@ TEST(MciCommand, MalformedCommandsAreErrors) {
 }
 
 TEST(MciCommand, IntegersAreDecimalAndChecked) {
-    const std::vector<std::string> words{"12", "-3", "+4", "x1", "1x", "", "99999999999999999999999"};
+    const std::vector<std::string> words{
+        "12", "-3", "+4", "x1", "1x", "", "99999999999999999999999"};
     MciArgumentReader reader(words);
     int error = 0;
     EXPECT_EQ(reader.TakeInteger(error), 12);

@@ -45,7 +45,9 @@ inline Bytes List(const char* form, const char* type, const Bytes& data) {
     inner.insert(inner.end(), data.begin(), data.end());
     return Chunk(form, inner);
 }
-inline void Append(Bytes& to, const Bytes& from) { to.insert(to.end(), from.begin(), from.end()); }
+inline void Append(Bytes& to, const Bytes& from) {
+    to.insert(to.end(), from.begin(), from.end());
+}
 
 // 16-bit mono PCM at 8000 Hz: a 440 Hz tone of the given length.
 inline Bytes Wave(int milliseconds) {
@@ -75,10 +77,10 @@ inline Bytes Midi() {
     PutTag(b, "MThd");
     Put32BigEndian(b, 6);
     b.insert(b.end(), {0, 0, 0, 1, 0, 96});
-    const Bytes track = {0x00, 0xC0, 0x00,              // piano
-                         0x00, 0x90, 0x3C, 0x64,        // note on
-                         0x30, 0x80, 0x3C, 0x40,        // note off after 48 ticks
-                         0x00, 0xFF, 0x2F, 0x00};       // end of track
+    const Bytes track = {0x00, 0xC0, 0x00,         // piano
+                         0x00, 0x90, 0x3C, 0x64,   // note on
+                         0x30, 0x80, 0x3C, 0x40,   // note off after 48 ticks
+                         0x00, 0xFF, 0x2F, 0x00};  // end of track
     PutTag(b, "MTrk");
     Put32BigEndian(b, static_cast<std::uint32_t>(track.size()));
     Append(b, track);
@@ -171,7 +173,8 @@ inline Bytes Avi(int width, int height, const std::vector<std::uint32_t>& colour
 
 inline void Write(const std::filesystem::path& path, const Bytes& bytes) {
     std::ofstream out(path, std::ios::binary);
-    out.write(reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
+    out.write(reinterpret_cast<const char*>(bytes.data()),
+              static_cast<std::streamsize>(bytes.size()));
 }
 
 // A fresh folder for one test's files, removed with the object.
@@ -179,7 +182,8 @@ class TempFolder {
 public:
     TempFolder() {
         path_ = std::filesystem::temp_directory_path() /
-                ("tavrin_media_" + std::to_string(std::random_device()()) + "_" + std::to_string(counter_++));
+                ("tavrin_media_" + std::to_string(std::random_device()()) + "_" +
+                 std::to_string(counter_++));
         std::filesystem::create_directories(path_);
     }
     ~TempFolder() {

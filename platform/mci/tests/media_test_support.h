@@ -3,14 +3,13 @@
 // Helpers for tests that run the real media layer: one application per test process, waiting
 // with events processed, and a window that records the completion notices it receives.
 
-#include "platform/mci/mci_notify.h"
-
 #include <QApplication>
 #include <QThread>
-
 #include <chrono>
 #include <functional>
 #include <vector>
+
+#include "platform/mci/mci_notify.h"
 
 namespace media_test {
 
@@ -24,7 +23,8 @@ inline QApplication& Application() {
 }
 
 // Processes events until done() holds or timeout passes; returns done().
-inline bool WaitUntil(const std::function<bool()>& done, std::chrono::milliseconds timeout = std::chrono::seconds(15)) {
+inline bool WaitUntil(const std::function<bool()>& done,
+                      std::chrono::milliseconds timeout = std::chrono::seconds(15)) {
     const auto end = std::chrono::steady_clock::now() + timeout;
     while (!done()) {
         if (std::chrono::steady_clock::now() > end) return false;
