@@ -279,6 +279,9 @@ void GstMediaDevice::CreateVideoWindow(QWidget* parent, bool child, const std::s
         if (parent != nullptr) {
             widget->setParent(parent, Qt::Window);
         }
+    } else {
+        // Clicks on a video inside a window belong to that window, which decides what they stop.
+        widget->setAttribute(Qt::WA_TransparentForMouseEvents);
     }
     const QImage frame = frames_->Latest();
     widget->setGeometry(0, 0, frame.isNull() ? 160 : frame.width(),

@@ -179,6 +179,7 @@ TEST_F(GstMciInterpreterTest, ChildVideoWindowAndUpdateIntoDeviceContext) {
     ASSERT_NE(video, nullptr);
     EXPECT_EQ(video->parentWidget(), &parent);
     EXPECT_EQ(video->size(), QSize(16, 12));
+    EXPECT_TRUE(video->testAttribute(Qt::WA_TransparentForMouseEvents));
     EXPECT_EQ(Send("setvideo Video palette handle to 42"), 0);
     EXPECT_EQ(Send("realize Video background"), 0);
     EXPECT_EQ(Send("window Video state show"), 0);
