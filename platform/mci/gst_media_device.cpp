@@ -136,8 +136,6 @@ std::unique_ptr<GstMediaDevice> GstMediaDevice::Open(const std::string& path, co
                  "video-sink", videoSink, "flags", kPlayFlags, nullptr);
     g_signal_connect(device->playbin_, "element-setup", G_CALLBACK(&GstMediaDevice::OnElementSetup),
                      device.get());
-    g_signal_connect(device->playbin_, "about-to-finish",
-                     G_CALLBACK(&GstMediaDevice::OnAboutToFinish), device.get());
     GstBus* bus = gst_element_get_bus(device->playbin_);
     gst_bus_set_sync_handler(
         bus,
@@ -209,8 +207,10 @@ void GstMediaDevice::HandleMessage(GstMessage* message) {
         case GST_MESSAGE_EOS: {
             std::lock_guard lock(mutex_);
             if (mode_ == MciMode::Playing && repeat_) {
-                // The gapless restart only works until the first seek; from then on the end of the
-                // file restarts it from the user-interface thread, and the mode stays "playing".
+                // A loop restarts with a flushing seek, which must not come from a streaming
+                // thread: the user-interface thread does it, and the mode stays "playing"
+                // meanwhile. (Queuing the file again through about-to-finish would avoid the short
+                // gap, but it races with seeks and state changes inside playbin.)
                 if (!restartPending_ && relay_ != nullptr) {
                     restartPending_ = true;
                     QMetaObject::invokeMethod(
@@ -237,17 +237,6 @@ void GstMediaDevice::HandleMessage(GstMessage* message) {
         default:
             break;
     }
-}
-
-void GstMediaDevice::OnAboutToFinish(GstElement* playbin, void* self) {
-    auto* device = static_cast<GstMediaDevice*>(self);
-    bool again = false;
-    {
-        std::lock_guard lock(device->mutex_);
-        again = device->repeat_ && device->mode_ == MciMode::Playing;
-    }
-    // Queuing the same file again makes playbin continue into it without a gap.
-    if (again) g_object_set(playbin, "uri", device->uri_.c_str(), nullptr);
 }
 
 void GstMediaDevice::OnElementSetup(GstElement*, GstElement* element, void*) {

@@ -66,7 +66,6 @@ public:
 private:
     GstMediaDevice() = default;
     static int OnBusMessage(GstBus* bus, GstMessage* message, void* self);
-    static void OnAboutToFinish(GstElement* playbin, void* self);
     static void OnElementSetup(GstElement* playbin, GstElement* element, void* self);
     void HandleMessage(GstMessage* message);
     int WaitUntilPrerolled();
