@@ -1,0 +1,1 @@
+tavrin_benchmark(mci_open LIBS tavrin_mci)
