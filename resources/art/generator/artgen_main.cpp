@@ -16,6 +16,7 @@
 #include <QImage>
 #include <QPainter>
 
+#include <algorithm>
 #include <cstdio>
 #include <string>
 
@@ -63,7 +64,10 @@ bool WriteSheet(const art::Catalogue& catalogue, const QString& path) {
         const int x = static_cast<int>(i % kColumns) * kCell;
         const int y = static_cast<int>(i / kColumns) * (kCell + 16);
         QImage image = artwork.kind == ResourceKind::Bitmap ? artwork.bitmap->Image() : WithTransparency(artwork);
-        if (image.width() > kCell - 4 || image.height() > kCell - 4) {
+        // Small glyphs are shown three times their size so that their pixels can be judged.
+        if (std::max(image.width(), image.height()) * 3 <= kCell - 4) {
+            image = image.scaled(image.width() * 3, image.height() * 3, Qt::KeepAspectRatio, Qt::FastTransformation);
+        } else if (image.width() > kCell - 4 || image.height() > kCell - 4) {
             image = image.scaled(kCell - 4, kCell - 4, Qt::KeepAspectRatio, Qt::FastTransformation);
         }
         painter.drawImage(x + (kCell - image.width()) / 2, y + (kCell - image.height()) / 2, image);

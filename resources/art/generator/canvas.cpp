@@ -60,6 +60,16 @@ void Canvas::Disc(int left, int top, int right, int bottom, gdi::COLORREF colour
     dc_->SelectPen(oldPen);
 }
 
+void Canvas::Round(double cx, double cy, double radius, gdi::COLORREF colour) {
+    for (int y = 0; y < height_; ++y) {
+        for (int x = 0; x < width_; ++x) {
+            const double dx = x + 0.5 - cx;
+            const double dy = y + 0.5 - cy;
+            if (dx * dx + dy * dy <= radius * radius) gdi::SetPixel(*dc_, x, y, colour);
+        }
+    }
+}
+
 void Canvas::Ring(int left, int top, int right, int bottom, int width, gdi::COLORREF colour) {
     const gdi::Pen oldPen = dc_->SelectPen(gdi::CreatePen(gdi::PS_INSIDEFRAME, width, colour));
     const gdi::Brush oldBrush = dc_->SelectBrush(gdi::NullBrush());

@@ -37,6 +37,8 @@ public:
     void Bar(PointF from, PointF to, double thickness, gdi::COLORREF colour);
     // A filled ellipse inside (left, top, right, bottom), right and bottom exclusive.
     void Disc(int left, int top, int right, int bottom, gdi::COLORREF colour);
+    // The pixels whose centres lie within radius of (cx, cy): crisper than Disc for small glyphs.
+    void Round(double cx, double cy, double radius, gdi::COLORREF colour);
     // An outline of the pen width inside the box.
     void Ring(int left, int top, int right, int bottom, int width, gdi::COLORREF colour);
     // Text in the box with the DrawText flags, in Arial (Liberation Sans) of the pixel height.

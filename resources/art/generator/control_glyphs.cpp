@@ -38,12 +38,13 @@ gdi::HBITMAP CheckBox(int mark, bool enabled) {
 
 gdi::HBITMAP Radio(bool dot, bool enabled) {
     Canvas canvas(kGlyph, kGlyph, kPaper);
-    canvas.Disc(0, 0, 12, 12, kPaperShade);
-    canvas.Disc(1, 1, 13, 13, kWhite);
-    canvas.Disc(1, 1, 12, 12, kInk);
-    canvas.Disc(2, 2, 12, 12, kPaper);
-    canvas.Disc(2, 2, 11, 11, enabled ? kWhite : kPaper);
-    if (dot) canvas.Disc(4, 4, 9, 9, kInk);
+    // The same sunken well as the check box, in round: white to the lower right, shade to the
+    // upper left, then an ink rim and the field.
+    canvas.Round(6.9, 6.9, 6.3, kWhite);
+    canvas.Round(6.1, 6.1, 6.1, kPaperShade);
+    canvas.Round(6.5, 6.5, 5.4, kInk);
+    canvas.Round(6.5, 6.5, 4.4, enabled ? kWhite : kPaper);
+    if (dot) canvas.Round(6.5, 6.5, 2.3, kInk);
     return canvas.Bitmap();
 }
 
