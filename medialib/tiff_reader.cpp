@@ -6,6 +6,7 @@
 #include <cstdarg>
 #include <cstring>
 #include <memory>
+#include <utility>
 #include <vector>
 
 #include <tiffio.h>
@@ -215,9 +216,16 @@ int ReadScanlines(TIFF* tif, const Fields& f, int depth, std::optional<PackedDib
     const bool bottomUp = f.orientation == ORIENTATION_BOTLEFT;
     const bool invert = f.bits == 1 && f.samples < 2 && f.photometric == PHOTOMETRIC_MINISWHITE;
     const bool cmyk = f.samples == 4 && f.photometric == PHOTOMETRIC_SEPARATED;
+    // Three-sample lines fit their DIB row, so they are read into it and swapped in place.
+    const bool inPlace = f.samples == 3 && static_cast<std::uint64_t>(lineSize) <= stride;
     for (std::uint32_t r = 0; r < f.height; ++r) {
-        if (TIFFReadScanline(tif, line.data(), r, 0) < 0) return tiffcode::kReadFailure;
         std::uint8_t* row = bits + (bottomUp ? r : f.height - 1 - r) * stride;
+        if (inPlace) {
+            if (TIFFReadScanline(tif, row, r, 0) < 0) return tiffcode::kReadFailure;
+            for (std::uint32_t x = 0; x < f.width; ++x) std::swap(row[x * 3], row[x * 3 + 2]);
+            continue;
+        }
+        if (TIFFReadScanline(tif, line.data(), r, 0) < 0) return tiffcode::kReadFailure;
         if (f.samples < 2) {
             const std::size_t n = std::min<std::size_t>(line.size(), stride);
             if (invert) {
