@@ -1,0 +1,15 @@
+#include "fuzz/fuzz_image_readers.h"
+#include "medialib/tiff_reader.h"
+
+#include <cstddef>
+#include <cstdint>
+#include <span>
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+    SilenceMessages();
+    const std::span<const std::uint8_t> bytes(data, size);
+    std::optional<PackedDib> dib;
+    DecodeTiff(bytes, dib);
+    ConvertDecoded(dib);
+    return 0;
+}
