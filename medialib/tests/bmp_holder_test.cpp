@@ -155,7 +155,7 @@ TEST(CBmp, SaveAsWritesBmpRefusesOtherExtensionsAndLoadReadsItBack) {
     TempFolder folder;
     CBmp bmp;
     bmp.Attach(Solid(3, 2, RGB(10, 20, 30)), nullptr);
-    for (const char* name : {"a.png", "a.jpg", "a", "a.bmp.txt", "a.pcx"}) {
+    for (const char* name : {"a.png", "a.jpg", "a", "a.bmp.txt"}) {  // PCX is saved by the PCX writer
         EXPECT_FALSE(bmp.SaveAs(folder.File(name))) << name;
         EXPECT_FALSE(std::filesystem::exists(folder.File(name))) << name;
     }
