@@ -1,0 +1,89 @@
+#include "runtime/transitions/dc_transition_target.h"
+
+#include <algorithm>
+#include <cstdint>
+#include <cstring>
+
+namespace transitions {
+
+namespace {
+
+// Cuts the copy to both bitmaps; false when nothing is left.
+bool ClipToBitmaps(const gdi::Bitmap& src, const gdi::Bitmap& dst, int& srcX, int& srcY, int& dstX, int& dstY,
+                   int& width, int& height) {
+    // Wide arithmetic: the engine's callers may pass any origin.
+    auto clip = [](int& s, int& d, int& length, int srcLimit, int dstLimit) {
+        std::int64_t s64 = s, d64 = d, n = length;
+        const std::int64_t cut = std::max<std::int64_t>({0, -s64, -d64});
+        s64 += cut;
+        d64 += cut;
+        n = std::min<std::int64_t>({n - cut, srcLimit - s64, dstLimit - d64});
+        if (n <= 0) return false;
+        s = static_cast<int>(s64);
+        d = static_cast<int>(d64);
+        length = static_cast<int>(n);
+        return true;
+    };
+    return clip(srcX, dstX, width, src.Width(), dst.Width()) && clip(srcY, dstY, height, src.Height(), dst.Height());
+}
+
+gdi::RECT Union(const gdi::RECT& a, const gdi::RECT& b) {
+    if (a.IsEmpty()) return b;
+    return {std::min(a.left, b.left), std::min(a.top, b.top), std::max(a.right, b.right),
+            std::max(a.bottom, b.bottom)};
+}
+
+}  // namespace
+
+DCTransitionTarget::DCTransitionTarget(gdi::DC& dc, std::function<bool()> pollAbort)
+    : dc_(dc), pollAbort_(std::move(pollAbort)), target_(dc.Target()) {}
+
+void DCTransitionTarget::Refresh() { target_ = dc_.Target(); }
+
+bool DCTransitionTarget::CopyBlock(const gdi::Bitmap& source, int srcX, int srcY, int dstX, int dstY, int width,
+                                   int height) {
+    if (!target_) return false;
+    gdi::Bitmap& target = *target_;
+    if (!ClipToBitmaps(source, target, srcX, srcY, dstX, dstY, width, height)) return true;
+
+    const QImage& from = source.Image();
+    QImage& to = target.Image();
+    const qsizetype fromLine = from.bytesPerLine();
+    const qsizetype toLine = to.bytesPerLine();
+    const uchar* s = from.constBits() + srcY * fromLine + srcX * 4;
+    uchar* d = to.bits() + dstY * toLine + dstX * 4;
+    if (source.IsMonochrome() == target.IsMonochrome()) {
+        for (int row = 0; row < height; ++row, s += fromLine, d += toLine)
+            std::memmove(d, s, static_cast<size_t>(width) * 4);
+    } else {
+        // Colours change between monochrome and colour bitmaps as a block transfer changes them: white
+        // source pixels (the background of a fresh memory DC) become 1, others 0; 1 becomes the target
+        // DC's background colour, 0 its text colour.
+        const std::uint32_t white = gdi::ToPixel(gdi::RGB(255, 255, 255));
+        const std::uint32_t black = gdi::ToPixel(gdi::RGB(0, 0, 0));
+        const std::uint32_t one = target.IsMonochrome() ? white : gdi::ToPixel(dc_.Resolve(dc_.GetBkColor()));
+        const std::uint32_t zero = target.IsMonochrome() ? black : gdi::ToPixel(dc_.Resolve(dc_.GetTextColor()));
+        for (int row = 0; row < height; ++row, s += fromLine, d += toLine) {
+            auto* in = reinterpret_cast<const std::uint32_t*>(s);
+            auto* out = reinterpret_cast<std::uint32_t*>(d);
+            for (int x = 0; x < width; ++x) out[x] = (in[x] | 0xFF000000u) == white ? one : zero;
+        }
+    }
+    dirty_ = Union(dirty_, gdi::RECT{dstX, dstY, dstX + width, dstY + height});
+    return true;
+}
+
+void DCTransitionTarget::Present() {
+    const gdi::RECT area = dirty_;
+    dirty_ = {};
+    dc_.Changed(area);
+    Refresh();
+}
+
+bool DCTransitionTarget::PollAbort() {
+    const bool abort = pollAbort_ && pollAbort_();
+    Refresh();
+    return abort;
+}
+
+}  // namespace transitions
