@@ -46,7 +46,7 @@ void BM_Pattern(benchmark::State& state) {
     record.delay = 0;
     TransitionPacing pacing;
     pacing.copyCost = std::chrono::nanoseconds::zero();
-    DCTransitionTarget target(*frame.dc, [] { return false; });
+    DCTransitionTarget target(*frame.dc);
     for (auto _ : state) {
         const int rc = RunTransitionEngine(frame.picture, 0, 0, -1, -1, target, 0, 0, record, pacing);
         benchmark::DoNotOptimize(rc);

@@ -35,8 +35,8 @@ gdi::RECT Union(const gdi::RECT& a, const gdi::RECT& b) {
 
 }  // namespace
 
-DCTransitionTarget::DCTransitionTarget(gdi::DC& dc, std::function<bool()> pollAbort)
-    : dc_(dc), pollAbort_(std::move(pollAbort)), target_(dc.Target()) {}
+DCTransitionTarget::DCTransitionTarget(gdi::DC& dc, TransitionInputFilter* filter)
+    : dc_(dc), filter_(filter), eventRounds_(filter ? filter->EventRounds() : 0), target_(dc.Target()) {}
 
 void DCTransitionTarget::Refresh() { target_ = dc_.Target(); }
 
@@ -81,8 +81,12 @@ void DCTransitionTarget::Present() {
 }
 
 bool DCTransitionTarget::PollAbort() {
-    const bool abort = pollAbort_ && pollAbort_();
-    Refresh();
+    if (!filter_) return false;
+    const bool abort = filter_->PollAbort();
+    if (filter_->EventRounds() != eventRounds_) {
+        eventRounds_ = filter_->EventRounds();
+        Refresh();
+    }
     return abort;
 }
 

@@ -2,20 +2,20 @@
 
 // The transition target over a device context: blocks go straight into the DC's bitmap (for a
 // window DC, the view's front buffer) as row copies, and Present reports the changed area to the
-// DC, which for a window DC repaints the view. Presses come from the given poll (the view's input
-// filter); without one nothing aborts.
+// DC, which for a window DC repaints the view. Presses come from the view's input filter; without
+// one (the headless export) nothing aborts.
 
 #include "platform/gdi/device_context.h"
+#include "runtime/transitions/transition_input_filter.h"
 #include "runtime/transitions/transition_target.h"
 
-#include <functional>
 
 namespace transitions {
 
 class DCTransitionTarget final : public TransitionTarget {
 public:
-    // REQUIRES: dc outlives this target.
-    explicit DCTransitionTarget(gdi::DC& dc, std::function<bool()> pollAbort = {});
+    // REQUIRES: dc and filter outlive this target.
+    explicit DCTransitionTarget(gdi::DC& dc, TransitionInputFilter* filter = nullptr);
     DCTransitionTarget(const DCTransitionTarget&) = delete;
     DCTransitionTarget& operator=(const DCTransitionTarget&) = delete;
 
@@ -25,12 +25,13 @@ public:
     bool PollAbort() override;
 
 private:
-    // The DC's bitmap is looked up again between steps: a window may get a new front buffer
-    // while the poll lets events through.
+    // The DC's bitmap is looked up again whenever the filter has let events through, since the
+    // window may have got a new front buffer meanwhile; nothing else can change it.
     void Refresh();
 
     gdi::DC& dc_;
-    std::function<bool()> pollAbort_;
+    TransitionInputFilter* filter_;
+    int eventRounds_ = 0;
     gdi::HBITMAP target_;
     gdi::RECT dirty_{};
 };

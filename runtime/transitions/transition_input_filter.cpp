@@ -24,6 +24,7 @@ TransitionInputFilter::~TransitionInputFilter() {
 bool TransitionInputFilter::PollAbort() {
     if (!pressSeen_ && (!sincePoll_.isValid() || sincePoll_.nsecsElapsed() >= kPollIntervalNs)) {
         sincePoll_.start();
+        ++eventRounds_;
         QCoreApplication::processEvents(QEventLoop::AllEvents);
     }
     return pressSeen_;

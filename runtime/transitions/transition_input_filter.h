@@ -5,8 +5,8 @@
 // marks the transition to be ended, everything else (pointer movements, releases, wheel, other
 // buttons) is dropped. Events for other windows, timers and posted work are untouched.
 //
-// Call order, as the view uses it: make the filter, run StartTransition on a target whose abort
-// poll is PollAbort, then let the filter go.
+// Call order, as the view uses it: make the filter, run StartTransition on a DCTransitionTarget
+// over the view's window DC and this filter, then let the filter go.
 
 #include <QElapsedTimer>
 #include <QObject>
@@ -28,6 +28,8 @@ public:
     // by the event loop) and tells whether a press has arrived since the filter was made.
     bool PollAbort();
     bool PressSeen() const { return pressSeen_; }
+    // How often PollAbort has let events through.
+    int EventRounds() const { return eventRounds_; }
 
     // True for the events that end a transition: a key press, a left, right or middle press.
     static bool IsAbortPress(const QEvent& event);
@@ -43,6 +45,7 @@ private:
     QObject* view_;
     QElapsedTimer sincePoll_;
     bool pressSeen_ = false;
+    int eventRounds_ = 0;
 };
 
 }  // namespace transitions
