@@ -38,8 +38,10 @@ int VerticalBlinds(TransitionRun& run) {
 
 int RunBlinds(TransitionRun& run) {
     switch (run.Record().direction) {
-        case kBlindsHorizontal: return HorizontalBlinds(run);
-        case kBlindsVertical: return VerticalBlinds(run);
+        case kBlindsHorizontal:
+            return HorizontalBlinds(run);
+        case kBlindsVertical:
+            return VerticalBlinds(run);
     }
     return kErrBadDirection;
 }

@@ -8,9 +8,11 @@ namespace transitions {
 
 namespace {
 
+constexpr int kNarrowBlock = 8;
+
 // Cuts the copy to both bitmaps; false when nothing is left.
-bool ClipToBitmaps(const gdi::Bitmap& src, const gdi::Bitmap& dst, int& srcX, int& srcY, int& dstX, int& dstY,
-                   int& width, int& height) {
+bool ClipToBitmaps(const gdi::Bitmap& src, const gdi::Bitmap& dst, int& srcX, int& srcY, int& dstX,
+                   int& dstY, int& width, int& height) {
     // Wide arithmetic: the engine's callers may pass any origin.
     auto clip = [](int& s, int& d, int& length, int srcLimit, int dstLimit) {
         std::int64_t s64 = s, d64 = d, n = length;
@@ -24,7 +26,8 @@ bool ClipToBitmaps(const gdi::Bitmap& src, const gdi::Bitmap& dst, int& srcX, in
         length = static_cast<int>(n);
         return true;
     };
-    return clip(srcX, dstX, width, src.Width(), dst.Width()) && clip(srcY, dstY, height, src.Height(), dst.Height());
+    return clip(srcX, dstX, width, src.Width(), dst.Width()) &&
+           clip(srcY, dstY, height, src.Height(), dst.Height());
 }
 
 gdi::RECT Union(const gdi::RECT& a, const gdi::RECT& b) {
@@ -36,12 +39,17 @@ gdi::RECT Union(const gdi::RECT& a, const gdi::RECT& b) {
 }  // namespace
 
 DCTransitionTarget::DCTransitionTarget(gdi::DC& dc, TransitionInputFilter* filter)
-    : dc_(dc), filter_(filter), eventRounds_(filter ? filter->EventRounds() : 0), target_(dc.Target()) {}
+    : dc_(dc),
+      filter_(filter),
+      eventRounds_(filter ? filter->EventRounds() : 0),
+      target_(dc.Target()) {}
 
-void DCTransitionTarget::Refresh() { target_ = dc_.Target(); }
+void DCTransitionTarget::Refresh() {
+    target_ = dc_.Target();
+}
 
-bool DCTransitionTarget::CopyBlock(const gdi::Bitmap& source, int srcX, int srcY, int dstX, int dstY, int width,
-                                   int height) {
+bool DCTransitionTarget::CopyBlock(const gdi::Bitmap& source, int srcX, int srcY, int dstX,
+                                   int dstY, int width, int height) {
     if (!target_) return false;
     gdi::Bitmap& target = *target_;
     if (!ClipToBitmaps(source, target, srcX, srcY, dstX, dstY, width, height)) return true;
@@ -52,17 +60,32 @@ bool DCTransitionTarget::CopyBlock(const gdi::Bitmap& source, int srcX, int srcY
     const qsizetype toLine = to.bytesPerLine();
     const uchar* s = from.constBits() + srcY * fromLine + srcX * 4;
     uchar* d = to.bits() + dstY * toLine + dstX * 4;
-    if (source.IsMonochrome() == target.IsMonochrome()) {
+    if (&source == &target) {
         for (int row = 0; row < height; ++row, s += fromLine, d += toLine)
             std::memmove(d, s, static_cast<size_t>(width) * 4);
+    } else if (source.IsMonochrome() == target.IsMonochrome()) {
+        // Most blocks are a few pixels wide (tall ones in the vertical slide), where a call per row
+        // would cost more than the copy.
+        if (width <= kNarrowBlock) {
+            for (int row = 0; row < height; ++row, s += fromLine, d += toLine) {
+                auto* in = reinterpret_cast<const std::uint32_t*>(s);
+                auto* out = reinterpret_cast<std::uint32_t*>(d);
+                for (int x = 0; x < width; ++x) out[x] = in[x];
+            }
+        } else {
+            for (int row = 0; row < height; ++row, s += fromLine, d += toLine)
+                std::memcpy(d, s, static_cast<size_t>(width) * 4);
+        }
     } else {
-        // Colours change between monochrome and colour bitmaps as a block transfer changes them: white
-        // source pixels (the background of a fresh memory DC) become 1, others 0; 1 becomes the target
-        // DC's background colour, 0 its text colour.
+        // Colours change between monochrome and colour bitmaps as a block transfer changes them:
+        // white source pixels (the background of a fresh memory DC) become 1, others 0; 1 becomes
+        // the target DC's background colour, 0 its text colour.
         const std::uint32_t white = gdi::ToPixel(gdi::RGB(255, 255, 255));
         const std::uint32_t black = gdi::ToPixel(gdi::RGB(0, 0, 0));
-        const std::uint32_t one = target.IsMonochrome() ? white : gdi::ToPixel(dc_.Resolve(dc_.GetBkColor()));
-        const std::uint32_t zero = target.IsMonochrome() ? black : gdi::ToPixel(dc_.Resolve(dc_.GetTextColor()));
+        const std::uint32_t one =
+            target.IsMonochrome() ? white : gdi::ToPixel(dc_.Resolve(dc_.GetBkColor()));
+        const std::uint32_t zero =
+            target.IsMonochrome() ? black : gdi::ToPixel(dc_.Resolve(dc_.GetTextColor()));
         for (int row = 0; row < height; ++row, s += fromLine, d += toLine) {
             auto* in = reinterpret_cast<const std::uint32_t*>(s);
             auto* out = reinterpret_cast<std::uint32_t*>(d);

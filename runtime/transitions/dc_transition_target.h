@@ -9,7 +9,6 @@
 #include "runtime/transitions/transition_input_filter.h"
 #include "runtime/transitions/transition_target.h"
 
-
 namespace transitions {
 
 class DCTransitionTarget final : public TransitionTarget {

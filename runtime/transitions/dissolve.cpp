@@ -1,10 +1,10 @@
 // Dissolve: blocks appear in the order of a maximal-length linear feedback shift register whose
 // low bits give the column and whose high bits give the row. The register never produces 0, so
 // the cell (0, 0) comes last.
+#include <cstdint>
+
 #include "runtime/transitions/dissolve_masks.h"
 #include "runtime/transitions/transition_run.h"
-
-#include <cstdint>
 
 namespace transitions {
 

@@ -1,8 +1,8 @@
 #include "runtime/transitions/effect_table.h"
 
-#include "script/token_kind.h"
-
 #include <array>
+
+#include "script/token_kind.h"
 
 namespace transitions {
 
@@ -52,11 +52,16 @@ constexpr std::array kEffects = {
 
 std::int32_t DelayFor(Delay delay, std::int32_t timing) {
     switch (delay) {
-        case Delay::None: return 0;
-        case Delay::T: return timing;
-        case Delay::Half: return timing / 2;
-        case Delay::Sixth: return timing / 6;
-        case Delay::TwentyFifth: return timing / 25;
+        case Delay::None:
+            return 0;
+        case Delay::T:
+            return timing;
+        case Delay::Half:
+            return timing / 2;
+        case Delay::Sixth:
+            return timing / 6;
+        case Delay::TwentyFifth:
+            return timing / 25;
     }
     return 0;
 }

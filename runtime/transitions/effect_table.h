@@ -2,10 +2,10 @@
 
 // The 27 effect keywords and the transition record each one stands for.
 
-#include "runtime/transitions/transition_record.h"
-
 #include <cstdint>
 #include <optional>
+
+#include "runtime/transitions/transition_record.h"
 
 namespace transitions {
 

@@ -64,8 +64,10 @@ int IrisClose(TransitionRun& run) {
 
 int RunIris(TransitionRun& run) {
     switch (run.Record().direction) {
-        case kIrisOpen: return IrisOpen(run);
-        case kIrisClose: return IrisClose(run);
+        case kIrisOpen:
+            return IrisOpen(run);
+        case kIrisClose:
+            return IrisClose(run);
     }
     return kErrBadDirection;
 }

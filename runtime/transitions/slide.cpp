@@ -13,7 +13,8 @@ int SlideHorizontally(TransitionRun& run, bool movingRight) {
         const int offset = n * run.CellWidth();
         for (int r = 0; r < run.Rows(); ++r) {
             const int y = r * run.CellHeight();
-            const int rc = movingRight ? run.CopyBlockFrom(offset, y, 0, y) : run.CopyBlockFrom(0, y, offset, y);
+            const int rc = movingRight ? run.CopyBlockFrom(offset, y, 0, y)
+                                       : run.CopyBlockFrom(0, y, offset, y);
             if (rc) return rc;
         }
         if (int rc = run.TransitionStep()) return rc;
@@ -28,7 +29,8 @@ int SlideVertically(TransitionRun& run, bool movingDown) {
         const int offset = n * run.CellHeight();
         for (int c = 0; c < run.Columns(); ++c) {
             const int x = c * run.CellWidth();
-            const int rc = movingDown ? run.CopyBlockFrom(x, offset, x, 0) : run.CopyBlockFrom(x, 0, x, offset);
+            const int rc = movingDown ? run.CopyBlockFrom(x, offset, x, 0)
+                                      : run.CopyBlockFrom(x, 0, x, offset);
             if (rc) return rc;
         }
         if (int rc = run.TransitionStep()) return rc;
@@ -41,10 +43,14 @@ int SlideVertically(TransitionRun& run, bool movingDown) {
 
 int RunSlide(TransitionRun& run) {
     switch (run.Record().direction) {
-        case kDirectionRight: return SlideHorizontally(run, true);
-        case kDirectionLeft: return SlideHorizontally(run, false);
-        case kDirectionDown: return SlideVertically(run, true);
-        case kDirectionUp: return SlideVertically(run, false);
+        case kDirectionRight:
+            return SlideHorizontally(run, true);
+        case kDirectionLeft:
+            return SlideHorizontally(run, false);
+        case kDirectionDown:
+            return SlideVertically(run, true);
+        case kDirectionUp:
+            return SlideVertically(run, false);
     }
     return kErrBadDirection;
 }

@@ -4,11 +4,11 @@
 // reveals the region on the target, and the region is then copied once more in full, so that the
 // picture is complete whether the transition finished, was ended by a press or failed.
 
+#include <cstdint>
+
 #include "platform/gdi/bitmap.h"
 #include "runtime/transitions/transition_engine.h"
 #include "runtime/transitions/transition_target.h"
-
-#include <cstdint>
 
 namespace transitions {
 
@@ -16,10 +16,11 @@ namespace transitions {
 // effect (a token kind) under the process-wide transition timing and pacing. A width or height of
 // -1 is the picture's own, an origin of -1 counts as 0. NONE copies the region plainly. Returns the
 // engine's result (kTransitionOk for NONE); the target is presented before returning.
-int StartTransition(TransitionTarget& target, const gdi::HBITMAP& picture, std::int32_t effect, int dstX, int dstY,
-                    int srcX, int srcY, int width, int height);
+int StartTransition(TransitionTarget& target, const gdi::HBITMAP& picture, std::int32_t effect,
+                    int dstX, int dstY, int srcX, int srcY, int width, int height);
 // The same with the given timing (milliseconds) and pacing.
-int StartTransition(TransitionTarget& target, const gdi::HBITMAP& picture, std::int32_t effect, int dstX, int dstY,
-                    int srcX, int srcY, int width, int height, std::int32_t timing, const TransitionPacing& pacing);
+int StartTransition(TransitionTarget& target, const gdi::HBITMAP& picture, std::int32_t effect,
+                    int dstX, int dstY, int srcX, int srcY, int width, int height,
+                    std::int32_t timing, const TransitionPacing& pacing);
 
 }  // namespace transitions

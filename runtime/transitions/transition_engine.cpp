@@ -1,10 +1,10 @@
 #include "runtime/transitions/transition_engine.h"
 
-#include "runtime/transitions/transition_run.h"
-
 #include <algorithm>
-#include <cstdlib>
 #include <cstdint>
+#include <cstdlib>
+
+#include "runtime/transitions/transition_run.h"
 
 namespace transitions {
 
@@ -14,27 +14,34 @@ namespace {
 constexpr int kMaxOrigin = 1 << 20;
 
 bool KnownType(std::int16_t type) {
-    return type == kTypeBlinds || type == kTypeIris || type == kTypeDissolve || type == kTypeSlide ||
-           type == kTypeWipe;
+    return type == kTypeBlinds || type == kTypeIris || type == kTypeDissolve ||
+           type == kTypeSlide || type == kTypeWipe;
 }
 
 bool KnownDirection(std::int16_t type, std::int16_t direction) {
     switch (type) {
         case kTypeBlinds:
-        case kTypeIris: return direction == 1 || direction == 2;
+        case kTypeIris:
+            return direction == 1 || direction == 2;
         case kTypeSlide:
-        case kTypeWipe: return direction == 1 || direction == 2 || direction == 4 || direction == 8;
+        case kTypeWipe:
+            return direction == 1 || direction == 2 || direction == 4 || direction == 8;
     }
     return true;  // the dissolve has no direction
 }
 
 int RunPattern(TransitionRun& run) {
     switch (run.Record().type) {
-        case kTypeBlinds: return RunBlinds(run);
-        case kTypeIris: return RunIris(run);
-        case kTypeDissolve: return RunDissolve(run);
-        case kTypeSlide: return RunSlide(run);
-        case kTypeWipe: return RunWipe(run);
+        case kTypeBlinds:
+            return RunBlinds(run);
+        case kTypeIris:
+            return RunIris(run);
+        case kTypeDissolve:
+            return RunDissolve(run);
+        case kTypeSlide:
+            return RunSlide(run);
+        case kTypeWipe:
+            return RunWipe(run);
     }
     return kErrBadType;
 }
@@ -48,14 +55,15 @@ TransitionPacing DefaultTransitionPacing() {
 }
 
 int RunTransitionEngine(const gdi::HBITMAP& picture, int srcX, int srcY, int width, int height,
-                        TransitionTarget& target, int dstX, int dstY, const TransitionRecord& record) {
+                        TransitionTarget& target, int dstX, int dstY,
+                        const TransitionRecord& record) {
     return RunTransitionEngine(picture, srcX, srcY, width, height, target, dstX, dstY, record,
                                DefaultTransitionPacing());
 }
 
 int RunTransitionEngine(const gdi::HBITMAP& picture, int srcX, int srcY, int width, int height,
-                        TransitionTarget& target, int dstX, int dstY, const TransitionRecord& record,
-                        const TransitionPacing& pacing) {
+                        TransitionTarget& target, int dstX, int dstY,
+                        const TransitionRecord& record, const TransitionPacing& pacing) {
     // Any side below 1 is refused: a zero cell would divide by zero and a zero step never ends.
     if (record.cellWidth < 1 || record.cellHeight < 1 || record.step < 1) return kErrBadCellSize;
     if (!KnownType(record.type)) return kErrBadType;
@@ -77,7 +85,8 @@ int RunTransitionEngine(const gdi::HBITMAP& picture, int srcX, int srcY, int wid
     width = std::min(width, picture->Width());
     height = std::min(height, picture->Height());
 
-    const bool farOut = std::max({std::abs(srcX), std::abs(srcY), std::abs(dstX), std::abs(dstY)}) > kMaxOrigin;
+    const bool farOut =
+        std::max({std::abs(srcX), std::abs(srcY), std::abs(dstX), std::abs(dstY)}) > kMaxOrigin;
     if (width < 1 || height < 1 || farOut) return kTransitionOk;  // nothing to reveal
 
     TransitionRun run(*picture, srcX, srcY, width, height, target, dstX, dstY, record, pacing);

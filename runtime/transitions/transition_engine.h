@@ -9,13 +9,13 @@
 // of 0 only the delays are waited for, and with no delay either nothing is waited for and the
 // target is presented once, at the end.
 
+#include <chrono>
+
 #include "platform/gdi/bitmap.h"
 #include "runtime/transitions/transition_clock.h"
 #include "runtime/transitions/transition_record.h"
 #include "runtime/transitions/transition_settings.h"
 #include "runtime/transitions/transition_target.h"
-
-#include <chrono>
 
 namespace transitions {
 
@@ -35,9 +35,10 @@ TransitionPacing DefaultTransitionPacing();
 // kErrAborted (the target reported a press and the record's abort filter is set). Whatever the
 // result, the region may be only partly revealed: StartTransition copies it in full afterwards.
 int RunTransitionEngine(const gdi::HBITMAP& picture, int srcX, int srcY, int width, int height,
-                        TransitionTarget& target, int dstX, int dstY, const TransitionRecord& record);
+                        TransitionTarget& target, int dstX, int dstY,
+                        const TransitionRecord& record);
 int RunTransitionEngine(const gdi::HBITMAP& picture, int srcX, int srcY, int width, int height,
-                        TransitionTarget& target, int dstX, int dstY, const TransitionRecord& record,
-                        const TransitionPacing& pacing);
+                        TransitionTarget& target, int dstX, int dstY,
+                        const TransitionRecord& record, const TransitionPacing& pacing);
 
 }  // namespace transitions

@@ -32,13 +32,16 @@ bool TransitionInputFilter::PollAbort() {
 
 bool TransitionInputFilter::IsAbortPress(const QEvent& event) {
     switch (event.type()) {
-        case QEvent::KeyPress: return true;
+        case QEvent::KeyPress:
+            return true;
         case QEvent::MouseButtonPress:
         case QEvent::MouseButtonDblClick: {
             const auto button = static_cast<const QMouseEvent&>(event).button();
-            return button == Qt::LeftButton || button == Qt::RightButton || button == Qt::MiddleButton;
+            return button == Qt::LeftButton || button == Qt::RightButton ||
+                   button == Qt::MiddleButton;
         }
-        default: return false;
+        default:
+            return false;
     }
 }
 
@@ -72,8 +75,10 @@ bool TransitionInputFilter::IsInput(const QEvent& event) {
         case QEvent::DragEnter:
         case QEvent::DragMove:
         case QEvent::DragLeave:
-        case QEvent::Drop: return true;
-        default: return false;
+        case QEvent::Drop:
+            return true;
+        default:
+            return false;
     }
 }
 

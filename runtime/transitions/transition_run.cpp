@@ -23,8 +23,8 @@ bool ClipSpan(std::int64_t& src, std::int64_t& dst, std::int64_t& length, std::i
 }  // namespace
 
 TransitionRun::TransitionRun(const gdi::Bitmap& picture, int srcX, int srcY, int width, int height,
-                             TransitionTarget& target, int dstX, int dstY, const TransitionRecord& record,
-                             const TransitionPacing& pacing)
+                             TransitionTarget& target, int dstX, int dstY,
+                             const TransitionRecord& record, const TransitionPacing& pacing)
     : blockWidth(std::min<int>(record.cellWidth, width)),
       blockHeight(std::min<int>(record.cellHeight, height)),
       picture_(picture),
@@ -49,8 +49,8 @@ int TransitionRun::CopyBlockFrom(int srcX, int srcY, int dstX, int dstY) {
     std::int64_t sy = srcY, dy = dstY, h = blockHeight;
     if (!ClipSpan(sx, dx, w, width_) || !ClipSpan(sy, dy, h, height_)) return kTransitionOk;
     if (!target_.CopyBlock(picture_, srcX_ + static_cast<int>(sx), srcY_ + static_cast<int>(sy),
-                           dstX_ + static_cast<int>(dx), dstY_ + static_cast<int>(dy), static_cast<int>(w),
-                           static_cast<int>(h)))
+                           dstX_ + static_cast<int>(dx), dstY_ + static_cast<int>(dy),
+                           static_cast<int>(w), static_cast<int>(h)))
         return kErrCopyFailed;
     scheduled_ += copyCost_;
     unpresented_ = true;

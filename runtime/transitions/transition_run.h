@@ -3,11 +3,11 @@
 // The working state of one transition, shared by the engine and the five patterns: the region, its
 // grid of cells, the block size, the block copy and TransitionStep with the pacing.
 
-#include "platform/gdi/bitmap.h"
-#include "runtime/transitions/transition_engine.h"
-
 #include <chrono>
 #include <cstdint>
+
+#include "platform/gdi/bitmap.h"
+#include "runtime/transitions/transition_engine.h"
 
 namespace transitions {
 
@@ -15,8 +15,9 @@ class TransitionRun {
 public:
     // REQUIRES: the record passed the engine's checks; width and height are at least 1 and lie
     // inside the picture's size.
-    TransitionRun(const gdi::Bitmap& picture, int srcX, int srcY, int width, int height, TransitionTarget& target,
-                  int dstX, int dstY, const TransitionRecord& record, const TransitionPacing& pacing);
+    TransitionRun(const gdi::Bitmap& picture, int srcX, int srcY, int width, int height,
+                  TransitionTarget& target, int dstX, int dstY, const TransitionRecord& record,
+                  const TransitionPacing& pacing);
 
     const TransitionRecord& Record() const { return record_; }
     int Width() const { return width_; }

@@ -10,12 +10,18 @@ std::int32_t g_timing = kDefaultTransitionTiming;
 std::chrono::nanoseconds g_copyCost = kNominalBlockCopyCost;
 }  // namespace
 
-void SetTransitionTiming(std::int32_t milliseconds) { g_timing = milliseconds; }
-std::int32_t TransitionTiming() { return g_timing; }
+void SetTransitionTiming(std::int32_t milliseconds) {
+    g_timing = milliseconds;
+}
+std::int32_t TransitionTiming() {
+    return g_timing;
+}
 
 void SetTransitionCopyCost(std::chrono::nanoseconds cost) {
     g_copyCost = std::max(cost, std::chrono::nanoseconds::zero());
 }
-std::chrono::nanoseconds TransitionCopyCost() { return g_copyCost; }
+std::chrono::nanoseconds TransitionCopyCost() {
+    return g_copyCost;
+}
 
 }  // namespace transitions

@@ -18,7 +18,8 @@ namespace transitions {
 inline constexpr std::int32_t kDefaultTransitionTiming = 20;
 inline constexpr std::chrono::nanoseconds kNominalBlockCopyCost = std::chrono::microseconds(10);
 // The engine presents the partly revealed picture once per display frame of its schedule.
-inline constexpr std::chrono::nanoseconds kTransitionFrameInterval = std::chrono::microseconds(16667);
+inline constexpr std::chrono::nanoseconds kTransitionFrameInterval =
+    std::chrono::microseconds(16667);
 
 void SetTransitionTiming(std::int32_t milliseconds);
 std::int32_t TransitionTiming();

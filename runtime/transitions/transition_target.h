@@ -16,8 +16,8 @@ public:
     // blocks inside the transition's region; parts outside the source picture or the target are the
     // target's to clip, and such a copy still succeeds. False only when the target cannot be drawn
     // on any more (its window is gone); the transition then ends.
-    virtual bool CopyBlock(const gdi::Bitmap& source, int srcX, int srcY, int dstX, int dstY, int width,
-                           int height) = 0;
+    virtual bool CopyBlock(const gdi::Bitmap& source, int srcX, int srcY, int dstX, int dstY,
+                           int width, int height) = 0;
     // Shows what has been copied so far.
     virtual void Present() = 0;
     // True when a key or mouse-button press asks the transition to end.

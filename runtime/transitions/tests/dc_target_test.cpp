@@ -1,13 +1,13 @@
 // The view's kind of target: a window DC's front buffer, presented through its repaint handler.
-#include "runtime/transitions/dc_transition_target.h"
-#include "runtime/transitions/start_transition.h"
-#include "runtime/transitions/tests/pattern_fixture.h"
-#include "platform/gdi/surface.h"
-#include "script/token_kind.h"
-
 #include <gtest/gtest.h>
 
 #include <vector>
+
+#include "platform/gdi/surface.h"
+#include "runtime/transitions/dc_transition_target.h"
+#include "runtime/transitions/start_transition.h"
+#include "runtime/transitions/tests/pattern_fixture.h"
+#include "script/token_kind.h"
 
 namespace transitions::testing {
 namespace {
@@ -20,7 +20,8 @@ TEST(DCTransitionTarget, RevealsIntoTheFrontBufferAndRepaintsWhatChanged) {
     DCTransitionTarget target(*dc);
     const gdi::HBITMAP picture = MakeNumberedPicture(16, 12);
     FakeClock clock;
-    ASSERT_EQ(StartTransition(target, picture, Kind::FastIrisClose, 10, 5, 0, 0, -1, -1, 20, UnpacedOn(clock)),
+    ASSERT_EQ(StartTransition(target, picture, Kind::FastIrisClose, 10, 5, 0, 0, -1, -1, 20,
+                              UnpacedOn(clock)),
               kTransitionOk);
     // One present at the end of the engine, one after the final copy.
     ASSERT_EQ(repaints.size(), 2u);
@@ -30,7 +31,9 @@ TEST(DCTransitionTarget, RevealsIntoTheFrontBufferAndRepaintsWhatChanged) {
     for (int y = 0; y < 20; ++y)
         for (int x = 0; x < 30; ++x) {
             const bool inside = x >= 10 && x < 26 && y >= 5 && y < 17;
-            ASSERT_EQ(front.GetPixel(x, y), inside ? picture->GetPixel(x - 10, y - 5) : gdi::RGB(0, 0, 0)) << x << "," << y;
+            ASSERT_EQ(front.GetPixel(x, y),
+                      inside ? picture->GetPixel(x - 10, y - 5) : gdi::RGB(0, 0, 0))
+                << x << "," << y;
         }
 }
 

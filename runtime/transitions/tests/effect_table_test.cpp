@@ -1,10 +1,10 @@
 #include "runtime/transitions/effect_table.h"
 
+#include <gtest/gtest.h>
+
 #include "runtime/transitions/transition_settings.h"
 #include "script/keyword_table.h"
 #include "script/token_kind.h"
-
-#include <gtest/gtest.h>
 
 namespace transitions {
 namespace {
@@ -12,7 +12,8 @@ namespace {
 struct EffectCase {
     std::int32_t effect;
     std::int16_t type, direction, cell;
-    std::int32_t delayT20, delayT100, delayT0;  // delay under TIMING absent, TIMING = 10, TIMING = 0
+    std::int32_t delayT20, delayT100,
+        delayT0;  // delay under TIMING absent, TIMING = 10, TIMING = 0
 };
 
 // The whole effect table under the default timing (20), TIMING = 10 (100) and TIMING = 0.

@@ -1,15 +1,16 @@
-// The engine's checks, results, pacing and the pictures it leaves, with StartTransition's final copy.
-#include "runtime/transitions/effect_table.h"
-#include "runtime/transitions/start_transition.h"
-#include "runtime/transitions/tests/pattern_fixture.h"
-#include "platform/gdi/surface.h"
-#include "script/token_kind.h"
-
+// The engine's checks, results, pacing and the pictures it leaves, with StartTransition's final
+// copy.
 #include <gtest/gtest.h>
 
 #include <memory>
 #include <tuple>
 #include <vector>
+
+#include "platform/gdi/surface.h"
+#include "runtime/transitions/effect_table.h"
+#include "runtime/transitions/start_transition.h"
+#include "runtime/transitions/tests/pattern_fixture.h"
+#include "script/token_kind.h"
 
 namespace transitions::testing {
 namespace {
@@ -18,17 +19,19 @@ using namespace std::chrono_literals;
 
 std::vector<std::int32_t> AllEffects() {
     std::vector<std::int32_t> effects;
-    for (std::int32_t kind = Kind::SlowDissolve; kind <= Kind::FastWipeLeft; ++kind) effects.push_back(kind);
+    for (std::int32_t kind = Kind::SlowDissolve; kind <= Kind::FastWipeLeft; ++kind)
+        effects.push_back(kind);
     return effects;
 }
 
 // The region of source at (sx, sy) sits at (dx, dy) of target, and the rest of target is black.
-void ExpectRegionCopied(const gdi::Bitmap& source, const gdi::Bitmap& target, int sx, int sy, int dx, int dy,
-                        int width, int height) {
+void ExpectRegionCopied(const gdi::Bitmap& source, const gdi::Bitmap& target, int sx, int sy,
+                        int dx, int dy, int width, int height) {
     for (int y = 0; y < target.Height(); ++y)
         for (int x = 0; x < target.Width(); ++x) {
             const bool inside = x >= dx && x < dx + width && y >= dy && y < dy + height;
-            const gdi::COLORREF want = inside ? source.GetPixel(x - dx + sx, y - dy + sy) : gdi::RGB(0, 0, 0);
+            const gdi::COLORREF want =
+                inside ? source.GetPixel(x - dx + sx, y - dy + sy) : gdi::RGB(0, 0, 0);
             ASSERT_EQ(target.GetPixel(x, y), want) << x << "," << y;
         }
 }
@@ -36,7 +39,8 @@ void ExpectRegionCopied(const gdi::Bitmap& source, const gdi::Bitmap& target, in
 struct Canvas {
     gdi::HBITMAP bitmap;
     gdi::DCPtr dc;
-    Canvas(int width, int height) : bitmap(gdi::CreateBitmap(width, height, 32)), dc(gdi::CreateCompatibleDC(nullptr)) {
+    Canvas(int width, int height)
+        : bitmap(gdi::CreateBitmap(width, height, 32)), dc(gdi::CreateCompatibleDC(nullptr)) {
         dc->SelectBitmap(bitmap);
     }
 };
@@ -47,21 +51,23 @@ TEST(TransitionEngine, EveryEffectAloneRevealsTheWholeRegion) {
     struct Region {
         int sx, sy, dx, dy, width, height;
     };
-    const Region regions[] = {{0, 0, 0, 0, 50, 40}, {3, 5, 7, 2, 37, 23}, {10, 9, 0, 0, 1, 1}, {1, 1, 4, 4, 2, 2}};
+    const Region regions[] = {
+        {0, 0, 0, 0, 50, 40}, {3, 5, 7, 2, 37, 23}, {10, 9, 0, 0, 1, 1}, {1, 1, 4, 4, 2, 2}};
     for (std::int32_t effect : AllEffects()) {
         for (std::int32_t timing : {20, 0}) {
             for (const Region& r : regions) {
-                SCOPED_TRACE(::testing::Message() << "effect " << effect << " timing " << timing << " region "
-                                                << r.width << "x" << r.height);
+                SCOPED_TRACE(::testing::Message() << "effect " << effect << " timing " << timing
+                                                  << " region " << r.width << "x" << r.height);
                 FakeClock clock;
                 Canvas canvas(60, 50);
                 RecordingTarget target(canvas.dc.get());
                 TransitionRecord record = *MakeTransitionRecord(effect, timing);
                 record.delay = 0;
-                ASSERT_EQ(RunTransitionEngine(picture, r.sx, r.sy, r.width, r.height, target, r.dx, r.dy, record,
-                                              UnpacedOn(clock)),
+                ASSERT_EQ(RunTransitionEngine(picture, r.sx, r.sy, r.width, r.height, target, r.dx,
+                                              r.dy, record, UnpacedOn(clock)),
                           kTransitionOk);
-                ExpectRegionCopied(*picture, *canvas.bitmap, r.sx, r.sy, r.dx, r.dy, r.width, r.height);
+                ExpectRegionCopied(*picture, *canvas.bitmap, r.sx, r.sy, r.dx, r.dy, r.width,
+                                   r.height);
                 EXPECT_GE(target.presents, 1);
             }
         }
@@ -70,9 +76,10 @@ TEST(TransitionEngine, EveryEffectAloneRevealsTheWholeRegion) {
 
 TEST(TransitionEngine, SingleCellRegionShowsItsCellWithEveryPattern) {
     const TransitionRecord records[] = {
-        Record(kTypeBlinds, 1, 2), Record(kTypeBlinds, 2, 2), Record(kTypeIris, 1, 2), Record(kTypeIris, 2, 2),
-        Record(kTypeDissolve, 0, 2), Record(kTypeSlide, 1, 2), Record(kTypeSlide, 2, 2), Record(kTypeSlide, 4, 2),
-        Record(kTypeSlide, 8, 2), Record(kTypeWipe, 1, 2), Record(kTypeWipe, 2, 2), Record(kTypeWipe, 4, 2),
+        Record(kTypeBlinds, 1, 2), Record(kTypeBlinds, 2, 2),   Record(kTypeIris, 1, 2),
+        Record(kTypeIris, 2, 2),   Record(kTypeDissolve, 0, 2), Record(kTypeSlide, 1, 2),
+        Record(kTypeSlide, 2, 2),  Record(kTypeSlide, 4, 2),    Record(kTypeSlide, 8, 2),
+        Record(kTypeWipe, 1, 2),   Record(kTypeWipe, 2, 2),     Record(kTypeWipe, 4, 2),
         Record(kTypeWipe, 8, 2)};
     for (const TransitionRecord& record : records) {
         SCOPED_TRACE(::testing::Message() << record.type << "/" << record.direction);
@@ -80,7 +87,9 @@ TEST(TransitionEngine, SingleCellRegionShowsItsCellWithEveryPattern) {
         const gdi::HBITMAP picture = MakeNumberedPicture(2, 2);
         Canvas canvas(2, 2);
         RecordingTarget target(canvas.dc.get());
-        ASSERT_EQ(RunTransitionEngine(picture, 0, 0, -1, -1, target, 0, 0, record, UnpacedOn(clock)), kTransitionOk);
+        ASSERT_EQ(
+            RunTransitionEngine(picture, 0, 0, -1, -1, target, 0, 0, record, UnpacedOn(clock)),
+            kTransitionOk);
         ExpectRegionCopied(*picture, *canvas.bitmap, 0, 0, 0, 0, 2, 2);
     }
 }
@@ -95,7 +104,8 @@ TEST(TransitionEngine, RejectsBadRecordsBeforeCopying) {
         return r;
     };
     const Case cases[] = {
-        {with(Record(kTypeWipe, 2, 2), [](auto& r) { r.cellWidth = r.cellHeight = r.step = 0; }), kErrBadCellSize},
+        {with(Record(kTypeWipe, 2, 2), [](auto& r) { r.cellWidth = r.cellHeight = r.step = 0; }),
+         kErrBadCellSize},
         {with(Record(kTypeWipe, 2, 2), [](auto& r) { r.cellWidth = 0; }), kErrBadCellSize},
         {with(Record(kTypeDissolve, 0, 2), [](auto& r) { r.cellHeight = -3; }), kErrBadCellSize},
         {with(Record(kTypeBlinds, 1, 20), [](auto& r) { r.step = 0; }), kErrBadCellSize},
@@ -118,11 +128,12 @@ TEST(TransitionEngine, RejectsBadRecordsBeforeCopying) {
 TEST(TransitionEngine, NullPictureAndRefusedCopiesFail) {
     FakeClock clock;
     RecordingTarget target;
-    EXPECT_EQ(RunTransitionEngine(nullptr, 0, 0, -1, -1, target, 0, 0, Record(kTypeWipe, 2, 2), UnpacedOn(clock)),
+    EXPECT_EQ(RunTransitionEngine(nullptr, 0, 0, -1, -1, target, 0, 0, Record(kTypeWipe, 2, 2),
+                                  UnpacedOn(clock)),
               kErrCopyFailed);
     target.refuseCopies = true;
-    EXPECT_EQ(RunTransitionEngine(MakeNumberedPicture(8, 8), 0, 0, -1, -1, target, 0, 0, Record(kTypeWipe, 2, 2),
-                                  UnpacedOn(clock)),
+    EXPECT_EQ(RunTransitionEngine(MakeNumberedPicture(8, 8), 0, 0, -1, -1, target, 0, 0,
+                                  Record(kTypeWipe, 2, 2), UnpacedOn(clock)),
               kErrCopyFailed);
     EXPECT_EQ(target.copies.size(), 1u);  // the first refusal ends the transition
     EXPECT_EQ(target.polls, 0);
@@ -134,8 +145,8 @@ TEST(TransitionEngine, WindowGoneEndsTheTransition) {
     gdi::DCPtr dc = gdi::CreateWindowDC(*surface);
     surface.reset();
     DCTransitionTarget target(*dc);
-    EXPECT_EQ(RunTransitionEngine(MakeNumberedPicture(8, 8), 0, 0, -1, -1, target, 0, 0, Record(kTypeIris, 1, 2),
-                                  UnpacedOn(clock)),
+    EXPECT_EQ(RunTransitionEngine(MakeNumberedPicture(8, 8), 0, 0, -1, -1, target, 0, 0,
+                                  Record(kTypeIris, 1, 2), UnpacedOn(clock)),
               kErrCopyFailed);
 }
 
@@ -144,7 +155,8 @@ TEST(TransitionEngine, EmptyOrFarRegionsCopyNothing) {
     const gdi::HBITMAP picture = MakeNumberedPicture(8, 8);
     for (auto [w, h, sx] : {std::tuple{0, 8, 0}, {8, -5, 0}, {8, 8, 2'000'000'000}}) {
         RecordingTarget target;
-        EXPECT_EQ(RunTransitionEngine(picture, sx, 0, w, h, target, 0, 0, Record(kTypeDissolve, 0, 1), UnpacedOn(clock)),
+        EXPECT_EQ(RunTransitionEngine(picture, sx, 0, w, h, target, 0, 0,
+                                      Record(kTypeDissolve, 0, 1), UnpacedOn(clock)),
                   kTransitionOk);
         EXPECT_TRUE(target.copies.empty());
     }
@@ -155,8 +167,8 @@ TEST(TransitionEngine, HugeRegionIsBoundedByThePicture) {
     int result = -1;
     FakeClock clock;
     RecordingTarget target;
-    result = RunTransitionEngine(MakeNumberedPicture(4, 4), 0, 0, 1'000'000'000, 1'000'000'000, target, 0, 0,
-                                 Record(kTypeDissolve, 0, 1), UnpacedOn(clock));
+    result = RunTransitionEngine(MakeNumberedPicture(4, 4), 0, 0, 1'000'000'000, 1'000'000'000,
+                                 target, 0, 0, Record(kTypeDissolve, 0, 1), UnpacedOn(clock));
     EXPECT_EQ(result, kTransitionOk);
     EXPECT_EQ(target.copies.size(), 16u);
 }
@@ -167,7 +179,8 @@ TEST(TransitionEngine, AbortFilterOffIgnoresPresses) {
     FakeClock clock;
     RecordingTarget target;
     target.abortAtPoll = 1;
-    EXPECT_EQ(RunTransitionEngine(MakeNumberedPicture(8, 8), 0, 0, -1, -1, target, 0, 0, record, UnpacedOn(clock)),
+    EXPECT_EQ(RunTransitionEngine(MakeNumberedPicture(8, 8), 0, 0, -1, -1, target, 0, 0, record,
+                                  UnpacedOn(clock)),
               kTransitionOk);
     EXPECT_EQ(target.polls, 0);
     EXPECT_EQ(target.copies.size(), 16u);
@@ -181,7 +194,9 @@ TEST(StartTransition, PressDuringAnyEffectShowsTheCompletePicture) {
         Canvas canvas(48, 36);
         RecordingTarget target(canvas.dc.get());
         target.abortAtPoll = 3;
-        EXPECT_EQ(StartTransition(target, picture, effect, 4, 3, 0, 0, -1, -1, 20, UnpacedOn(clock)), kErrAborted);
+        EXPECT_EQ(
+            StartTransition(target, picture, effect, 4, 3, 0, 0, -1, -1, 20, UnpacedOn(clock)),
+            kErrAborted);
         // Nothing after the press but the one full copy.
         ASSERT_GE(target.copies.size(), 1u);
         EXPECT_EQ(target.copies.back(), (RecordedCopy{0, 0, 4, 3, 40, 30, 3}));
@@ -197,7 +212,9 @@ TEST(StartTransition, NoneCopiesPlainlyAndFinishedEffectsCopyOnceMore) {
     {
         Canvas canvas(30, 20);
         RecordingTarget target(canvas.dc.get());
-        EXPECT_EQ(StartTransition(target, picture, Kind::None, 5, 6, 2, 1, 10, 8, 20, UnpacedOn(clock)), kTransitionOk);
+        EXPECT_EQ(
+            StartTransition(target, picture, Kind::None, 5, 6, 2, 1, 10, 8, 20, UnpacedOn(clock)),
+            kTransitionOk);
         ASSERT_EQ(target.copies.size(), 1u);
         EXPECT_EQ(target.copies[0], (RecordedCopy{2, 1, 5, 6, 10, 8, 0}));
         EXPECT_EQ(target.presents, 1);
@@ -205,13 +222,15 @@ TEST(StartTransition, NoneCopiesPlainlyAndFinishedEffectsCopyOnceMore) {
     }
     {
         RecordingTarget target;
-        EXPECT_EQ(StartTransition(target, picture, Kind::FastWipeDown, -1, -1, -1, -1, -1, -1, 20, UnpacedOn(clock)),
+        EXPECT_EQ(StartTransition(target, picture, Kind::FastWipeDown, -1, -1, -1, -1, -1, -1, 20,
+                                  UnpacedOn(clock)),
                   kTransitionOk);
         EXPECT_EQ(target.copies.size(), 10u * 5u + 1u);
         EXPECT_EQ(target.copies.back(), (RecordedCopy{0, 0, 0, 0, 20, 10, 5}));
     }
     RecordingTarget target;
-    EXPECT_EQ(StartTransition(target, nullptr, Kind::FastWipeDown, 0, 0, 0, 0, -1, -1, 20, UnpacedOn(clock)),
+    EXPECT_EQ(StartTransition(target, nullptr, Kind::FastWipeDown, 0, 0, 0, 0, -1, -1, 20,
+                              UnpacedOn(clock)),
               kErrCopyFailed);
     EXPECT_TRUE(target.copies.empty());
 }
@@ -238,19 +257,19 @@ TEST(Pacing, SlowEffectsWaitTheirDelayAfterEveryStep) {
         std::chrono::milliseconds total;
     };
     const Case cases[] = {
-        {Kind::SlowIrisOpen, 20, 8, 8, 3 * 20ms},            // 3 steps of T
-        {Kind::SlowBlindHorizontal, 20, 20, 40, 40 * 3ms},   // 20 lines × 2 bands of T / 6
-        {Kind::SlowWipeDown, 100, 4, 480, 240 * 100ms},      // 240 rows of T
-        {Kind::SlowWipeLeft, 100, 8, 4, 4 * 50ms},           // 4 columns of T / 2
-        {Kind::SlowDissolve, 0, 4, 4, 0ms},                  // no delay, 1-pixel cells
+        {Kind::SlowIrisOpen, 20, 8, 8, 3 * 20ms},           // 3 steps of T
+        {Kind::SlowBlindHorizontal, 20, 20, 40, 40 * 3ms},  // 20 lines × 2 bands of T / 6
+        {Kind::SlowWipeDown, 100, 4, 480, 240 * 100ms},     // 240 rows of T
+        {Kind::SlowWipeLeft, 100, 8, 4, 4 * 50ms},          // 4 columns of T / 2
+        {Kind::SlowDissolve, 0, 4, 4, 0ms},                 // no delay, 1-pixel cells
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.effect);
         FakeClock clock;
         const auto start = clock.now;
         RecordingTarget target;
-        ASSERT_EQ(StartTransition(target, MakeNumberedPicture(c.width, c.height), c.effect, 0, 0, 0, 0, -1, -1, c.timing,
-                                  UnpacedOn(clock)),
+        ASSERT_EQ(StartTransition(target, MakeNumberedPicture(c.width, c.height), c.effect, 0, 0, 0,
+                                  0, -1, -1, c.timing, UnpacedOn(clock)),
                   kTransitionOk);
         EXPECT_EQ(clock.now - start, c.total);
     }
@@ -259,8 +278,8 @@ TEST(Pacing, SlowEffectsWaitTheirDelayAfterEveryStep) {
 TEST(Pacing, WithoutCostOrDelayNothingWaitsAndOnePresentEnds) {
     FakeClock clock;
     RecordingTarget target;
-    ASSERT_EQ(RunTransitionEngine(MakeNumberedPicture(64, 48), 0, 0, -1, -1, target, 0, 0, Record(kTypeDissolve, 0, 2),
-                                  UnpacedOn(clock)),
+    ASSERT_EQ(RunTransitionEngine(MakeNumberedPicture(64, 48), 0, 0, -1, -1, target, 0, 0,
+                                  Record(kTypeDissolve, 0, 2), UnpacedOn(clock)),
               kTransitionOk);
     EXPECT_EQ(clock.waits, 0);
     EXPECT_EQ(target.presents, 1);
@@ -272,8 +291,8 @@ TEST(Pacing, PressEndsALongDelayEarly) {
     const auto start = clock.now;
     RecordingTarget target;
     target.abortAtPoll = 4;
-    EXPECT_EQ(StartTransition(target, MakeNumberedPicture(8, 8), Kind::SlowIrisOpen, 0, 0, 0, 0, -1, -1, 1'000'000,
-                              UnpacedOn(clock)),
+    EXPECT_EQ(StartTransition(target, MakeNumberedPicture(8, 8), Kind::SlowIrisOpen, 0, 0, 0, 0, -1,
+                              -1, 1'000'000, UnpacedOn(clock)),
               kErrAborted);
     EXPECT_EQ(clock.now - start, 3ms);
 }

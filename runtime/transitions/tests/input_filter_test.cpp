@@ -1,6 +1,6 @@
 // The view's input during a transition: presses end it, all input is kept from the view, the
 // rest of the program carries on.
-#include "runtime/transitions/transition_input_filter.h"
+#include <gtest/gtest.h>
 
 #include <QCoreApplication>
 #include <QGuiApplication>
@@ -8,10 +8,9 @@
 #include <QMouseEvent>
 #include <QTimerEvent>
 #include <QWheelEvent>
-
-#include <gtest/gtest.h>
-
 #include <memory>
+
+#include "runtime/transitions/transition_input_filter.h"
 
 namespace transitions {
 namespace {
@@ -40,7 +39,8 @@ protected:
         return std::make_unique<QKeyEvent>(type, Qt::Key_Space, Qt::NoModifier);
     }
     static std::unique_ptr<QEvent> Mouse(QEvent::Type type, Qt::MouseButton button) {
-        return std::make_unique<QMouseEvent>(type, QPointF(5, 5), QPointF(5, 5), button, button, Qt::NoModifier);
+        return std::make_unique<QMouseEvent>(type, QPointF(5, 5), QPointF(5, 5), button, button,
+                                             Qt::NoModifier);
     }
 
     TransitionInputFilterTest() { view.received = 0; }  // forget the ChildAdded of inside

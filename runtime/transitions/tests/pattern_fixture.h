@@ -2,12 +2,12 @@
 
 // Pictures and runs shared by the pattern tests.
 
+#include <cstdint>
+
 #include "platform/gdi/bitmap.h"
 #include "platform/gdi/device_context.h"
-#include "runtime/transitions/transition_engine.h"
 #include "runtime/transitions/tests/recording_target.h"
-
-#include <cstdint>
+#include "runtime/transitions/transition_engine.h"
 
 namespace transitions::testing {
 
@@ -15,7 +15,8 @@ namespace transitions::testing {
 inline gdi::HBITMAP MakeNumberedPicture(int width, int height) {
     gdi::HBITMAP picture = gdi::CreateBitmap(width, height, 32);
     for (int y = 0; y < height; ++y)
-        for (int x = 0; x < width; ++x) picture->SetPixel(x, y, static_cast<gdi::COLORREF>(y * width + x + 1));
+        for (int x = 0; x < width; ++x)
+            picture->SetPixel(x, y, static_cast<gdi::COLORREF>(y * width + x + 1));
     return picture;
 }
 
@@ -37,11 +38,12 @@ inline TransitionRecord Record(std::int16_t type, std::int16_t direction, std::i
 }
 
 // Runs the engine alone over the whole width × height region and records it.
-inline RecordingTarget RunRecorded(const TransitionRecord& record, int width, int height, int* result = nullptr) {
+inline RecordingTarget RunRecorded(const TransitionRecord& record, int width, int height,
+                                   int* result = nullptr) {
     FakeClock clock;
     RecordingTarget target;
-    const int rc = RunTransitionEngine(MakeNumberedPicture(width, height), 0, 0, -1, -1, target, 0, 0, record,
-                                       UnpacedOn(clock));
+    const int rc = RunTransitionEngine(MakeNumberedPicture(width, height), 0, 0, -1, -1, target, 0,
+                                       0, record, UnpacedOn(clock));
     if (result) *result = rc;
     return target;
 }

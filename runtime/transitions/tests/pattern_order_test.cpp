@@ -1,11 +1,11 @@
 // Block sequences of the five patterns.
-#include "runtime/transitions/tests/pattern_fixture.h"
-
 #include <gtest/gtest.h>
 
 #include <map>
 #include <utility>
 #include <vector>
+
+#include "runtime/transitions/tests/pattern_fixture.h"
 
 namespace transitions::testing {
 namespace {
@@ -29,7 +29,9 @@ TEST(Wipe, FullScreenRightWipeCopiesColumnsLeftToRight) {
     ASSERT_EQ(t.copies.size(), 320u * 240u);
     for (size_t i = 0; i < t.copies.size(); ++i) {
         const int column = static_cast<int>(i / 240), row = static_cast<int>(i % 240);
-        ASSERT_EQ(t.copies[i], (RecordedCopy{2 * column, 2 * row, 2 * column, 2 * row, 2, 2, column})) << i;
+        ASSERT_EQ(t.copies[i],
+                  (RecordedCopy{2 * column, 2 * row, 2 * column, 2 * row, 2, 2, column}))
+            << i;
     }
 }
 
@@ -39,10 +41,14 @@ TEST(Wipe, EveryDirectionOnThreeByTwoCells) {
         std::vector<std::pair<Cell, int>> cells;
     };
     const Case cases[] = {
-        {kDirectionLeft, {{{2, 0}, 0}, {{2, 1}, 0}, {{1, 0}, 1}, {{1, 1}, 1}, {{0, 0}, 2}, {{0, 1}, 2}}},
-        {kDirectionRight, {{{0, 0}, 0}, {{0, 1}, 0}, {{1, 0}, 1}, {{1, 1}, 1}, {{2, 0}, 2}, {{2, 1}, 2}}},
-        {kDirectionUp, {{{0, 1}, 0}, {{1, 1}, 0}, {{2, 1}, 0}, {{0, 0}, 1}, {{1, 0}, 1}, {{2, 0}, 1}}},
-        {kDirectionDown, {{{0, 0}, 0}, {{1, 0}, 0}, {{2, 0}, 0}, {{0, 1}, 1}, {{1, 1}, 1}, {{2, 1}, 1}}},
+        {kDirectionLeft,
+         {{{2, 0}, 0}, {{2, 1}, 0}, {{1, 0}, 1}, {{1, 1}, 1}, {{0, 0}, 2}, {{0, 1}, 2}}},
+        {kDirectionRight,
+         {{{0, 0}, 0}, {{0, 1}, 0}, {{1, 0}, 1}, {{1, 1}, 1}, {{2, 0}, 2}, {{2, 1}, 2}}},
+        {kDirectionUp,
+         {{{0, 1}, 0}, {{1, 1}, 0}, {{2, 1}, 0}, {{0, 0}, 1}, {{1, 0}, 1}, {{2, 0}, 1}}},
+        {kDirectionDown,
+         {{{0, 0}, 0}, {{1, 0}, 0}, {{2, 0}, 0}, {{0, 1}, 1}, {{1, 1}, 1}, {{2, 1}, 1}}},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.direction);
@@ -66,17 +72,33 @@ TEST(Slide, EveryDirectionGrowsTheBlockByOneCellPerStep) {
     // Region 6 × 4 in 2-pixel cells: 3 columns, 2 rows.
     const Case cases[] = {
         {kDirectionRight,
-         {{4, 0, 0, 0, 2, 2, 0}, {4, 2, 0, 2, 2, 2, 0}, {2, 0, 0, 0, 4, 2, 1}, {2, 2, 0, 2, 4, 2, 1},
-          {0, 0, 0, 0, 6, 2, 2}, {0, 2, 0, 2, 6, 2, 2}}},
+         {{4, 0, 0, 0, 2, 2, 0},
+          {4, 2, 0, 2, 2, 2, 0},
+          {2, 0, 0, 0, 4, 2, 1},
+          {2, 2, 0, 2, 4, 2, 1},
+          {0, 0, 0, 0, 6, 2, 2},
+          {0, 2, 0, 2, 6, 2, 2}}},
         {kDirectionLeft,
-         {{0, 0, 4, 0, 2, 2, 0}, {0, 2, 4, 2, 2, 2, 0}, {0, 0, 2, 0, 4, 2, 1}, {0, 2, 2, 2, 4, 2, 1},
-          {0, 0, 0, 0, 6, 2, 2}, {0, 2, 0, 2, 6, 2, 2}}},
+         {{0, 0, 4, 0, 2, 2, 0},
+          {0, 2, 4, 2, 2, 2, 0},
+          {0, 0, 2, 0, 4, 2, 1},
+          {0, 2, 2, 2, 4, 2, 1},
+          {0, 0, 0, 0, 6, 2, 2},
+          {0, 2, 0, 2, 6, 2, 2}}},
         {kDirectionDown,
-         {{0, 2, 0, 0, 2, 2, 0}, {2, 2, 2, 0, 2, 2, 0}, {4, 2, 4, 0, 2, 2, 0}, {0, 0, 0, 0, 2, 4, 1},
-          {2, 0, 2, 0, 2, 4, 1}, {4, 0, 4, 0, 2, 4, 1}}},
+         {{0, 2, 0, 0, 2, 2, 0},
+          {2, 2, 2, 0, 2, 2, 0},
+          {4, 2, 4, 0, 2, 2, 0},
+          {0, 0, 0, 0, 2, 4, 1},
+          {2, 0, 2, 0, 2, 4, 1},
+          {4, 0, 4, 0, 2, 4, 1}}},
         {kDirectionUp,
-         {{0, 0, 0, 2, 2, 2, 0}, {2, 0, 2, 2, 2, 2, 0}, {4, 0, 4, 2, 2, 2, 0}, {0, 0, 0, 0, 2, 4, 1},
-          {2, 0, 2, 0, 2, 4, 1}, {4, 0, 4, 0, 2, 4, 1}}},
+         {{0, 0, 0, 2, 2, 2, 0},
+          {2, 0, 2, 2, 2, 2, 0},
+          {4, 0, 4, 2, 2, 2, 0},
+          {0, 0, 0, 0, 2, 4, 1},
+          {2, 0, 2, 0, 2, 4, 1},
+          {4, 0, 4, 0, 2, 4, 1}}},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.direction);
@@ -102,7 +124,8 @@ TEST(Blinds, HorizontalBlindsFillEveryBandOneLineAtATime) {
         for (int band = 0; band < 3; ++band)
             for (int c = 0; c < 2; ++c, ++n) {
                 const int y = band * 20 + line;
-                ASSERT_EQ(t.copies[n], (RecordedCopy{c * 20, y, c * 20, y, 20, 1, line * 3 + band})) << n;
+                ASSERT_EQ(t.copies[n], (RecordedCopy{c * 20, y, c * 20, y, 20, 1, line * 3 + band}))
+                    << n;
             }
 }
 
@@ -115,7 +138,8 @@ TEST(Blinds, VerticalBlindsFillEveryBandOneColumnAtATime) {
         for (int band = 0; band < 3; ++band)
             for (int r = 0; r < 2; ++r, ++n) {
                 const int x = band * 10 + line;
-                ASSERT_EQ(t.copies[n], (RecordedCopy{x, r * 10, x, r * 10, 1, 10, line * 3 + band})) << n;
+                ASSERT_EQ(t.copies[n], (RecordedCopy{x, r * 10, x, r * 10, 1, 10, line * 3 + band}))
+                    << n;
             }
 }
 
@@ -135,7 +159,9 @@ int IrisOpenStep(int index, int count) {
     return (count % 2 == 0 && distance > 0) ? distance + 1 : distance;
 }
 
-int DistanceToEdge(int index, int count) { return std::min(index, count - 1 - index); }
+int DistanceToEdge(int index, int count) {
+    return std::min(index, count - 1 - index);
+}
 
 const std::pair<int, int> kIrisGrids[] = {{1, 1}, {5, 4}, {6, 3}, {1, 5}, {7, 1}, {8, 8}, {9, 2}};
 
@@ -162,7 +188,8 @@ TEST(Iris, CloseGrowsSquaresFromTheCornersAndShowsTheMiddleLast) {
         ASSERT_EQ(first.size(), static_cast<size_t>(cols * rows));
         for (int r = 0; r < rows; ++r)
             for (int c = 0; c < cols; ++c)
-                EXPECT_EQ(first.at({c, r}), std::max(DistanceToEdge(c, cols), DistanceToEdge(r, rows)))
+                EXPECT_EQ(first.at({c, r}),
+                          std::max(DistanceToEdge(c, cols), DistanceToEdge(r, rows)))
                     << c << "," << r;
     }
 }
@@ -185,7 +212,8 @@ TEST(Dissolve, VisitsEveryCellOnceAndEndsWithTheOrigin) {
         std::map<Cell, int> seen;
         for (const auto& [cell, step] : CellsOf(t, 1)) ++seen[cell];
         EXPECT_EQ(seen.size(), static_cast<size_t>(cols * rows));
-        for (const auto& [cell, count] : seen) EXPECT_EQ(count, 1) << cell.first << "," << cell.second;
+        for (const auto& [cell, count] : seen)
+            EXPECT_EQ(count, 1) << cell.first << "," << cell.second;
         EXPECT_EQ(t.copies.back(), (RecordedCopy{0, 0, 0, 0, 1, 1, t.polls}));
     }
 }

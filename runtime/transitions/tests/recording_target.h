@@ -4,12 +4,12 @@
 // to, counts presents, can end the transition at a chosen abort poll, can refuse copies, and can
 // draw into a DC as the view's target does.
 
-#include "runtime/transitions/dc_transition_target.h"
-#include "runtime/transitions/transition_clock.h"
-
 #include <chrono>
 #include <memory>
 #include <vector>
+
+#include "runtime/transitions/dc_transition_target.h"
+#include "runtime/transitions/transition_clock.h"
 
 namespace transitions::testing {
 
