@@ -9,6 +9,8 @@ namespace transitions {
 namespace {
 
 constexpr int kNarrowBlock = 8;
+// Merged blocks stay within the largest bitmap side, so their sizes never overflow.
+constexpr int kMaxMerged = 1 << 16;
 
 // Cuts the copy to both bitmaps; false when nothing is left.
 bool ClipToBitmaps(const gdi::Bitmap& src, const gdi::Bitmap& dst, int& srcX, int& srcY, int& dstX,
@@ -42,24 +44,64 @@ DCTransitionTarget::DCTransitionTarget(gdi::DC& dc, TransitionInputFilter* filte
     : dc_(dc),
       filter_(filter),
       eventRounds_(filter ? filter->EventRounds() : 0),
-      target_(dc.Target()) {}
+      target_(dc.Target()) {
+    Refresh();
+}
 
 void DCTransitionTarget::Refresh() {
     target_ = dc_.Target();
+    // Taken once here rather than per block: the image can only be shared or replaced while
+    // events run or the view repaints, and both are followed by a refresh.
+    targetBits_ = target_ ? target_->Image().bits() : nullptr;
+    targetLine_ = target_ ? target_->Image().bytesPerLine() : 0;
 }
 
 bool DCTransitionTarget::CopyBlock(const gdi::Bitmap& source, int srcX, int srcY, int dstX,
                                    int dstY, int width, int height) {
     if (!target_) return false;
-    gdi::Bitmap& target = *target_;
-    if (!ClipToBitmaps(source, target, srcX, srcY, dstX, dstY, width, height)) return true;
+    Pending& p = pending_;
+    // A block that continues the pending one along a row or a column joins it: the pixels end up
+    // the same and the copy runs over longer rows or more of them at once.
+    if (p.source == &source && &source != target_.get() && width > 0 && height > 0) {
+        if (srcY == p.srcY && dstY == p.dstY && height == p.height &&
+            std::int64_t{srcX} - p.srcX == p.width && std::int64_t{dstX} - p.dstX == p.width &&
+            p.width <= kMaxMerged - width) {
+            p.width += width;
+            return true;
+        }
+        if (srcX == p.srcX && dstX == p.dstX && width == p.width &&
+            std::int64_t{srcY} - p.srcY == p.height && std::int64_t{dstY} - p.dstY == p.height &&
+            p.height <= kMaxMerged - height) {
+            p.height += height;
+            return true;
+        }
+    }
+    Flush();
+    pending_ = Pending{&source, srcX, srcY, dstX, dstY, width, height};
+    return true;
+}
 
-    const QImage& from = source.Image();
-    QImage& to = target.Image();
-    const qsizetype fromLine = from.bytesPerLine();
-    const qsizetype toLine = to.bytesPerLine();
-    const uchar* s = from.constBits() + srcY * fromLine + srcX * 4;
-    uchar* d = to.bits() + dstY * toLine + dstX * 4;
+void DCTransitionTarget::Flush() {
+    if (!pending_.source) return;
+    const Pending p = pending_;
+    pending_ = {};
+    if (target_) CopyNow(*p.source, p.srcX, p.srcY, p.dstX, p.dstY, p.width, p.height);
+}
+
+void DCTransitionTarget::CopyNow(const gdi::Bitmap& source, int srcX, int srcY, int dstX, int dstY,
+                                 int width, int height) {
+    gdi::Bitmap& target = *target_;
+    if (!ClipToBitmaps(source, target, srcX, srcY, dstX, dstY, width, height)) return;
+
+    if (&source != sourceCached_) {
+        sourceCached_ = &source;
+        sourceBits_ = source.Image().constBits();
+        sourceLine_ = source.Image().bytesPerLine();
+    }
+    const qsizetype fromLine = sourceLine_;
+    const qsizetype toLine = targetLine_;
+    const uchar* s = sourceBits_ + srcY * fromLine + srcX * 4;
+    uchar* d = targetBits_ + dstY * toLine + dstX * 4;
     if (&source == &target) {
         for (int row = 0; row < height; ++row, s += fromLine, d += toLine)
             std::memmove(d, s, static_cast<size_t>(width) * 4);
@@ -93,10 +135,12 @@ bool DCTransitionTarget::CopyBlock(const gdi::Bitmap& source, int srcX, int srcY
         }
     }
     dirty_ = Union(dirty_, gdi::RECT{dstX, dstY, dstX + width, dstY + height});
-    return true;
 }
 
 void DCTransitionTarget::Present() {
+    Flush();
+    // A transition ends with a present; the next one may bring another picture at the same address.
+    sourceCached_ = nullptr;
     const gdi::RECT area = dirty_;
     dirty_ = {};
     dc_.Changed(area);
@@ -105,6 +149,8 @@ void DCTransitionTarget::Present() {
 
 bool DCTransitionTarget::PollAbort() {
     if (!filter_) return false;
+    // Events may repaint the view or replace its front buffer: what is copied must be there first.
+    Flush();
     const bool abort = filter_->PollAbort();
     if (filter_->EventRounds() != eventRounds_) {
         eventRounds_ = filter_->EventRounds();

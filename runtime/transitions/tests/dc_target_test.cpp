@@ -47,6 +47,7 @@ TEST(DCTransitionTarget, ClipsToBothBitmapsAndConvertsForMonochrome) {
     // Far outside, partly outside, and a colour-to-monochrome copy.
     EXPECT_TRUE(target.CopyBlock(*picture, -2'000'000'000, 0, 0, 0, 4, 4));
     EXPECT_TRUE(target.CopyBlock(*picture, 0, 0, 1, 1, 100, 100));
+    target.Present();
     EXPECT_EQ(mono->GetPixel(2, 2), gdi::RGB(255, 255, 255));  // the white source pixel (1, 1)
     EXPECT_EQ(mono->GetPixel(1, 1), gdi::RGB(0, 0, 0));
     EXPECT_EQ(mono->GetPixel(0, 0), gdi::RGB(0, 0, 0));

@@ -31,7 +31,10 @@ public:
         if (refuseCopies) return false;
         return !drawTo_ || drawTo_->CopyBlock(source, srcX, srcY, dstX, dstY, width, height);
     }
-    void Present() override { ++presents; }
+    void Present() override {
+        ++presents;
+        if (drawTo_) drawTo_->Present();
+    }
     bool PollAbort() override { return ++polls == abortAtPoll; }
 
     std::vector<RecordedCopy> copies;
