@@ -10,7 +10,12 @@
 #include <QWheelEvent>
 #include <memory>
 
+#include "platform/gdi/surface.h"
+#include "runtime/transitions/dc_transition_target.h"
+#include "runtime/transitions/start_transition.h"
+#include "runtime/transitions/tests/pattern_fixture.h"
 #include "runtime/transitions/transition_input_filter.h"
+#include "script/token_kind.h"
 
 namespace transitions {
 namespace {
@@ -116,6 +121,41 @@ TEST_F(TransitionInputFilterTest, InputReachesTheViewAgainAfterTheTransition) {
     auto key = Key(QEvent::KeyPress);
     QCoreApplication::sendEvent(&view, key.get());
     EXPECT_EQ(view.received, 1);
+}
+
+// Grows the window when its posted event comes through, as a resize during a transition would.
+class Resizer : public QObject {
+public:
+    explicit Resizer(gdi::Surface& surface) : surface_(surface) {}
+    bool event(QEvent* e) override {
+        if (e->type() != QEvent::User) return QObject::event(e);
+        surface_.Resize(40, 30);
+        return true;
+    }
+
+private:
+    gdi::Surface& surface_;
+};
+
+TEST_F(TransitionInputFilterTest, ViewTargetEndsOnAPressAndFollowsANewFrontBuffer) {
+    gdi::Surface surface(20, 16);
+    gdi::DCPtr dc = gdi::CreateWindowDC(surface);
+    Resizer resizer(surface);
+    const gdi::HBITMAP picture = testing::MakeNumberedPicture(20, 16);
+    TransitionInputFilter filter(&view);
+    DCTransitionTarget target(*dc, &filter);
+    QCoreApplication::postEvent(&resizer, new QEvent(QEvent::User));
+    QCoreApplication::postEvent(&view, Key(QEvent::KeyPress).release());
+    testing::FakeClock clock;
+    EXPECT_EQ(StartTransition(target, picture, Kind::FastDissolve, 0, 0, 0, 0, -1, -1, 20,
+                              testing::UnpacedOn(clock)),
+              kErrAborted);
+    EXPECT_EQ(view.received, 0);
+    const gdi::Bitmap& front = *surface.FrontBuffer();
+    ASSERT_EQ(front.Width(), 40);
+    for (int y = 0; y < 16; ++y)
+        for (int x = 0; x < 20; ++x)
+            ASSERT_EQ(front.GetPixel(x, y), picture->GetPixel(x, y)) << x << "," << y;
 }
 
 }  // namespace
