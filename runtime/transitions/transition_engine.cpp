@@ -85,8 +85,8 @@ int RunTransitionEngine(const gdi::HBITMAP& picture, int srcX, int srcY, int wid
     width = std::min(width, picture->Width());
     height = std::min(height, picture->Height());
 
-    const bool farOut =
-        std::max({std::abs(srcX), std::abs(srcY), std::abs(dstX), std::abs(dstY)}) > kMaxOrigin;
+    auto far = [](int v) { return std::abs(std::int64_t{v}) > kMaxOrigin; };
+    const bool farOut = far(srcX) || far(srcY) || far(dstX) || far(dstY);
     if (width < 1 || height < 1 || farOut) return kTransitionOk;  // nothing to reveal
 
     TransitionRun run(*picture, srcX, srcY, width, height, target, dstX, dstY, record, pacing);

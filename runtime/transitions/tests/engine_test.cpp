@@ -2,6 +2,7 @@
 // copy.
 #include <gtest/gtest.h>
 
+#include <limits>
 #include <memory>
 #include <tuple>
 #include <vector>
@@ -153,7 +154,10 @@ TEST(TransitionEngine, WindowGoneEndsTheTransition) {
 TEST(TransitionEngine, EmptyOrFarRegionsCopyNothing) {
     FakeClock clock;
     const gdi::HBITMAP picture = MakeNumberedPicture(8, 8);
-    for (auto [w, h, sx] : {std::tuple{0, 8, 0}, {8, -5, 0}, {8, 8, 2'000'000'000}}) {
+    for (auto [w, h, sx] : {std::tuple{0, 8, 0},
+                            {8, -5, 0},
+                            {8, 8, 2'000'000'000},
+                            {8, 8, std::numeric_limits<int>::min()}}) {
         RecordingTarget target;
         EXPECT_EQ(RunTransitionEngine(picture, sx, 0, w, h, target, 0, 0,
                                       Record(kTypeDissolve, 0, 1), UnpacedOn(clock)),
