@@ -1,0 +1,1 @@
+tavrin_benchmark(transitions LIBS tavrin_transitions)
