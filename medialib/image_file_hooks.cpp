@@ -1,9 +1,8 @@
 #include "medialib/image_file_hooks.h"
 
-#include "medialib/dib_file.h"
-#include "medialib/path_util.h"
-
-#include <cctype>
+#include "medialib/image_file.h"
+#include "medialib/pcx_format.h"
+#include "medialib/pcx_writer.h"
 
 namespace {
 
@@ -15,11 +14,6 @@ ImageFileLoader& Loader() {
 PcxFileWriter& Writer() {
     static PcxFileWriter writer;
     return writer;
-}
-
-std::string Upper(std::string text) {
-    for (char& c : text) c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
-    return text;
 }
 
 }  // namespace
@@ -40,11 +34,11 @@ bool LoadImageThroughHook(const std::string& name, gdi::HBITMAP& bitmap, gdi::HP
     bitmap = nullptr;
     palette = nullptr;
     if (Loader()) return Loader()(name, bitmap, palette);
-    const std::string extension = Upper(SplitPath(name, 3));
-    if (extension != "BMP" && extension != "DIB") return false;
-    return LoadDibFileAsBitmap(name, bitmap, palette);
+    return LoadImageFile(name, bitmap, palette);
 }
 
 bool WritePcxThroughHook(const std::string& path, const gdi::HBITMAP& bitmap, const gdi::HPALETTE& palette) {
-    return Writer() && Writer()(path, bitmap, palette);
+    if (Writer()) return Writer()(path, bitmap, palette);
+    auto dc = gdi::CreateCompatibleDC(nullptr);
+    return SavePcx(*dc, path, bitmap, palette) == pcx::kOk;
 }

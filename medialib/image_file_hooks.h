@@ -1,8 +1,8 @@
 #pragma once
 
-// How the bitmap holders reach the by-extension image loader and the PCX writer, which live
-// with the image readers above this layer. Until a program installs them, the holders load BMP
-// and DIB files themselves and cannot write PCX.
+// How the bitmap holders reach the by-extension image loader and the PCX writer. By default they
+// are LoadImageFile (image_file.h) and SavePcx (pcx_writer.h); tests and tools may put others in
+// their place.
 
 #include "platform/gdi/bitmap.h"
 #include "platform/gdi/drawing_objects.h"
@@ -20,8 +20,7 @@ using PcxFileWriter = std::function<bool(const std::string& path, const gdi::HBI
 ImageFileLoader SetImageFileLoader(ImageFileLoader loader);
 PcxFileWriter SetPcxFileWriter(PcxFileWriter writer);
 
-// The installed loader, or the built-in one: "BMP" and "DIB" (any letter case) through
-// LoadDibFileAsBitmap, anything else false. Outputs are null on failure.
+// The installed loader, or LoadImageFile. Outputs are null on failure.
 bool LoadImageThroughHook(const std::string& name, gdi::HBITMAP& bitmap, gdi::HPALETTE& palette);
-// The installed PCX writer; false without one.
+// The installed PCX writer, or SavePcx.
 bool WritePcxThroughHook(const std::string& path, const gdi::HBITMAP& bitmap, const gdi::HPALETTE& palette);
