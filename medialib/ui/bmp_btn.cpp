@@ -1,5 +1,6 @@
 #include "medialib/ui/bmp_btn.h"
 
+#include "medialib/builtin_resources.h"
 #include "medialib/caption_entries.h"
 #include "medialib/path_util.h"
 #include "medialib/ui/button_look.h"
@@ -13,6 +14,7 @@
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
+#include <QPixmap>
 
 #include <algorithm>
 #include <chrono>
@@ -30,7 +32,11 @@ CBmpBtn::Clock& RepeatClock() {
     return clock;
 }
 
+// The program's cursor resource; the system's hand stands in for "hand" when the program has
+// no resources linked.
 std::optional<QCursor> DefaultCursor(const std::string& name) {
+    if (const std::optional<CursorResource> cursor = LoadCursorResource(name))
+        return QCursor(QPixmap::fromImage(cursor->image), cursor->hotspot.x, cursor->hotspot.y);
     if (QString::fromStdString(name).compare("hand", Qt::CaseInsensitive) == 0) return QCursor(Qt::PointingHandCursor);
     return std::nullopt;
 }

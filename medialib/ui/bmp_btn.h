@@ -71,7 +71,8 @@ public:
     void RepeatTick();
     bool IsRepeating() const { return m_repeatTimer.isActive(); }
 
-    // The cursor resources that the u key names; the default knows "hand". Returns the lookup
+    // The cursor resources that the u key names; the default reads the program's cursor
+    // resources, with the system hand for "hand" when there are none. Returns the lookup
     // it replaces; an empty one restores the default.
     using CursorLookup = std::function<std::optional<QCursor>(const std::string& name)>;
     static CursorLookup SetCursorLookup(CursorLookup lookup);

@@ -1,5 +1,7 @@
 #include "medialib/ui/button_bitmaps.h"
 
+#include "medialib/builtin_resources.h"
+#include "medialib/image_file.h"
 #include "medialib/image_file_hooks.h"
 #include "medialib/path_util.h"
 
@@ -7,8 +9,18 @@
 
 namespace {
 
+// ">" names are 8-bit pictures with a palette, which a button does not use.
+gdi::HBITMAP ProgramBitmap(const std::string& name) {
+    if (name[0] == '>') {
+        gdi::HBITMAP bitmap;
+        gdi::HPALETTE palette;
+        if (LoadB8Resource(name, bitmap, palette)) return bitmap;
+    }
+    return LoadBitmapResource(name);
+}
+
 BuiltinBitmapLookup& Lookup() {
-    static BuiltinBitmapLookup lookup;
+    static BuiltinBitmapLookup lookup = ProgramBitmap;
     return lookup;
 }
 
@@ -19,11 +31,12 @@ bool IsAbsolute(const std::string& name) {
 }  // namespace
 
 BuiltinBitmapLookup SetBuiltinBitmapLookup(BuiltinBitmapLookup lookup) {
+    if (!lookup) lookup = ProgramBitmap;
     return std::exchange(Lookup(), std::move(lookup));
 }
 
 gdi::HBITMAP LookupBuiltinBitmap(const std::string& name) {
-    if (!Lookup() || name.empty()) return nullptr;
+    if (name.empty()) return nullptr;
     return Lookup()(name);
 }
 

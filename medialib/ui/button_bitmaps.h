@@ -11,11 +11,12 @@
 // "BGD.B4"); null when there is none. Letter case does not matter to the lookup.
 using BuiltinBitmapLookup = std::function<gdi::HBITMAP(const std::string& name)>;
 
-// Installs the lookup of built-in pictures and returns the one it replaces. Until one is
-// installed (or after an empty one), built-in names give no picture.
+// Installs the lookup of built-in pictures and returns the one it replaces. The default (and an
+// empty lookup) reads the program's bitmap resources (medialib/builtin_resources.h), which a
+// program has when it links tavrin_builtin_art.
 BuiltinBitmapLookup SetBuiltinBitmapLookup(BuiltinBitmapLookup lookup);
 
-// A built-in picture through the installed lookup; null without one.
+// A built-in picture through the installed lookup.
 gdi::HBITMAP LookupBuiltinBitmap(const std::string& name);
 
 // The picture a caption names:

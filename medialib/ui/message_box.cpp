@@ -21,14 +21,6 @@ QRect PixelRect(int x, int y, int width, int height) {
     return QRect(r.left, r.top, r.Width(), r.Height());
 }
 
-// A built-in picture by name: through the built-in lookup, else through the image loader, which
-// knows the ".B4" names once the image readers are installed.
-gdi::HBITMAP BuiltinPicture(const std::string& name) {
-    if (gdi::HBITMAP bitmap = LookupBuiltinBitmap(name)) return bitmap;
-    CBmp holder;
-    if (!holder.Load(name)) return nullptr;
-    return holder.Bitmap();
-}
 
 }  // namespace
 
@@ -65,9 +57,9 @@ void CMessageBox::DrawBackground() {
     gdi::DCPtr dc = gdi::CreateWindowDC(*m_surface);
     FillRectSolid(*dc, m_surface->ClientRect(), 0xC0C0C0);
     CBmp background;
-    background.Attach(BuiltinPicture("BGD.B4"), nullptr);
+    background.Attach(LookupBuiltinBitmap("BGD.B4"), nullptr);
     background.TileWindow(*m_surface);
-    if (const gdi::HBITMAP think = BuiltinPicture("THINK.B4")) TransparentDraw(*dc, think, 0, 0, kMagenta);
+    if (const gdi::HBITMAP think = LookupBuiltinBitmap("THINK.B4")) TransparentDraw(*dc, think, 0, 0, kMagenta);
 }
 
 void CMessageBox::paintEvent(QPaintEvent*) {

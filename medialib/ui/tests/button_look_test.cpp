@@ -48,16 +48,8 @@ QImage DrawExample(const Example& e, ButtonLook look) {
     return bitmap->Image();
 }
 
-class ButtonLookTest : public ::testing::Test {
-protected:
-    void SetUp() override { App(); }
-    TestPictures pictures;
-};
-
-}  // namespace
-
 // One row per caption: up, down (with the press frame) and disabled, each on a teal ground.
-TEST_F(ButtonLookTest, ExampleCaptionsInEveryLook) {
+QImage ExampleSheet() {
     int rowsHeight = 0, widest = 0;
     for (const Example& e : kExamples) rowsHeight += e.height + 2 * kCell, widest = std::max(widest, e.width);
     const int column = widest + 2 * kCell;
@@ -71,7 +63,23 @@ TEST_F(ButtonLookTest, ExampleCaptionsInEveryLook) {
         y += e.height + 2 * kCell;
     }
     painter.end();
-    ExpectImage(sheet, "example_captions");
+    return sheet;
+}
+
+class ButtonLookTest : public ::testing::Test {
+protected:
+    void SetUp() override { App(); }
+    TestPictures pictures;
+};
+
+}  // namespace
+
+TEST_F(ButtonLookTest, ExampleCaptionsInEveryLook) { ExpectImage(ExampleSheet(), "example_captions"); }
+
+// The same with the program's own artwork, as the dialogs show them.
+TEST(ButtonLookArtwork, ExampleCaptionsWithTheBuiltInPictures) {
+    App();
+    ExpectImage(ExampleSheet(), "example_captions_artwork");
 }
 
 TEST_F(ButtonLookTest, PictureOnlyButtonFillsTheWholeButton) {
