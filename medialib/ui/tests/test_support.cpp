@@ -6,6 +6,30 @@
 #include <cstdlib>
 #include <map>
 
+namespace {
+
+QApplication* g_app = nullptr;
+
+class AppEnvironment : public ::testing::Environment {
+public:
+    void TearDown() override {
+        delete g_app;
+        g_app = nullptr;
+    }
+};
+
+const auto* const g_environment = ::testing::AddGlobalTestEnvironment(new AppEnvironment);
+
+}  // namespace
+
+QApplication& App() {
+    static int argc = 1;
+    static char name[] = "medialib_ui_tests";
+    static char* argv[] = {name, nullptr};
+    if (!g_app) g_app = new QApplication(argc, argv);
+    return *g_app;
+}
+
 gdi::HBITMAP MakeTestPicture(int width, int height, QRgb colour) {
     QImage image(width, height, QImage::Format_RGB32);
     image.fill(QColor(colour).lighter(170));

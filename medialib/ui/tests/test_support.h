@@ -12,13 +12,9 @@
 
 #include <string>
 
-inline QApplication& App() {
-    static int argc = 1;
-    static char name[] = "medialib_ui_tests";
-    static char* argv[] = {name, nullptr};
-    static QApplication app(argc, argv);
-    return app;
-}
+// The application object, made on first use and destroyed when the tests end (before the
+// library's own statics go, which a static application object would outlive).
+QApplication& App();
 
 // A picture of the size: a frame of the colour round a lighter field with a diagonal, so that
 // position, size and stretching all show.
