@@ -10,8 +10,8 @@
 #include <string>
 #include <string_view>
 
-// The colours, offsets and widths handed to the panel painter. Index(n) is the entry number
-// that the f key uses.
+// The colours, offsets and widths handed to the panel painter. The numbers in the comments are
+// the entry numbers that the f key uses.
 struct PanelParameters {
     gdi::COLORREF fill = 0xC0C0C0;        // 0
     gdi::COLORREF outerLight = 0xFFFFFF;  // 1
