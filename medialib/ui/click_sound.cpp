@@ -1,0 +1,18 @@
+#include "medialib/ui/click_sound.h"
+
+#include <utility>
+
+namespace {
+
+ClickSoundPlayer& Player() {
+    static ClickSoundPlayer player;
+    return player;
+}
+
+}  // namespace
+
+ClickSoundPlayer SetClickSoundPlayer(ClickSoundPlayer player) { return std::exchange(Player(), std::move(player)); }
+
+void PlayClickSound(const std::string& path) {
+    if (Player() && !path.empty()) Player()(path);
+}
