@@ -7,7 +7,6 @@
 struct RuntimeGlobals {
     bool firstOpen = true;       // cleared by the first document open
     std::string startPath;       // the path the first open remembered; the media folder's base
-    int32_t transitionTiming = 20;  // TIMING x 10
     int32_t currentFrame = -1;   // frame of the button that last performed an action
     std::string programFolder;   // the running program's folder, with a trailing separator
 };

@@ -10,6 +10,7 @@
 #include "runtime/base_frame_placement.h"
 #include "runtime/grammar_stop.h"
 #include "runtime/runtime_globals.h"
+#include "runtime/transitions/transition_settings.h"
 #include "runtime/vframe.h"
 #include "runtime/vistrel_doc.h"
 #include "script/token_kind.h"
@@ -162,9 +163,9 @@ void CVistrelDoc::ParseHeader() {
             case Kind::Pen: pen_ = SwitchValue(); break;
             case Kind::Timing: {
                 const int64_t timing = int64_t{NumberValue()} * 10;
-                Globals().transitionTiming = static_cast<int32_t>(
+                transitions::SetTransitionTiming(static_cast<int32_t>(
                     std::clamp<int64_t>(timing, std::numeric_limits<int32_t>::min(),
-                                        std::numeric_limits<int32_t>::max()));
+                                        std::numeric_limits<int32_t>::max())));
                 break;
             }
             default:

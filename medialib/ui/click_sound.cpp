@@ -1,11 +1,13 @@
 #include "medialib/ui/click_sound.h"
 
+#include "medialib/mci_channel.h"
+
 #include <utility>
 
 namespace {
 
 ClickSoundPlayer& Player() {
-    static ClickSoundPlayer player;
+    static ClickSoundPlayer player = [](const std::string& path) { PlayWaveAsync(path); };
     return player;
 }
 

@@ -1,7 +1,7 @@
 #pragma once
 
-// How a bitmap button plays its click sound. The media layer installs its asynchronous wave
-// player here; until it does, clicks are silent.
+// How a bitmap button plays its click sound: through the media layer's asynchronous wave player
+// unless another player is installed (tests install a recorder).
 
 #include <functional>
 #include <string>

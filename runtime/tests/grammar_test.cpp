@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include "runtime/transitions/transition_settings.h"
+
 #include "doc_fixture.h"
 #include "runtime/base_frame_placement.h"
 #include "runtime/vanimation.h"
@@ -86,7 +88,7 @@ TEST_F(Grammar, HeaderAttributes) {
     EXPECT_TRUE(doc->preload_);
     EXPECT_TRUE(doc->blackout_);
     EXPECT_TRUE(doc->pen_);
-    EXPECT_EQ(Globals().transitionTiming, 50);
+    EXPECT_EQ(transitions::TransitionTiming(), 50);
 }
 
 TEST_F(Grammar, HeaderDefaultsAndEndForms) {
@@ -98,7 +100,7 @@ TEST_F(Grammar, HeaderDefaultsAndEndForms) {
         EXPECT_TRUE(doc->automatic_);
         EXPECT_FALSE(doc->preload_ || doc->blackout_ || doc->pen_);
         EXPECT_TRUE(doc->centring_);
-        EXPECT_EQ(Globals().transitionTiming, 20);
+        EXPECT_EQ(transitions::TransitionTiming(), 20);
     }
 }
 

@@ -4,6 +4,7 @@
 #include <QTimer>
 #include <iostream>
 
+#include "medialib/ui/message_box.h"
 #include "platform/message/message_display.h"
 #include "runtime/runtime_globals.h"
 #include "runtime/vistrel_start.h"
@@ -22,6 +23,10 @@ int CVistrelApp::Run(int argc, char** argv) {
     QCoreApplication::setOrganizationName("Northvale");
     QCoreApplication::setApplicationName("Vistrel");
     Globals().programFolder = QCoreApplication::applicationDirPath().toStdString() + "/";
+    // Without a display nobody could press OK, so headless runs keep writing messages to
+    // standard error.
+    const QString platform = QGuiApplication::platformName();
+    if (platform != "offscreen" && platform != "minimal") InstallMessageBox();
     const int code = InitInstance(arguments.path) ? QApplication::exec() : kExitScriptError;
     // Widgets must go before the application object does.
     doc_.SetWindowPlacer(nullptr);
