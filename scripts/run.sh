@@ -9,5 +9,6 @@ cmake --build --preset default -j "$(nproc 2>/dev/null || echo 2)"
 
 file=${1:-resources/samples/Demo/demo.tvs}
 bin=build/default/bin
+"$bin/Vistrel.dll" --check "$file"
 "$bin/tvscript" check "$file"
 "$bin/tvscript" tokens "$file"
