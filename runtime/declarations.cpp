@@ -33,9 +33,7 @@ void CVistrelDoc::ParseButton(int32_t keyword) {
         reader_.Next();
         switch (reader_.Current()->kind) {
             case Kind::Name: {
-                std::string name = TextValue();
-                button->SetName(name);
-                RegisterName(name);
+                const std::string& name = NameObject(*button);
                 if (EqualsIgnoringCase(name, "exit")) button->action_ = Kind::ExitAction;
                 if (EqualsIgnoringCase(name, "quit")) button->action_ = Kind::QuitAction;
                 if (EqualsIgnoringCase(name, "automatic")) button->action_ = Kind::Auto;
@@ -120,12 +118,7 @@ void CVistrelDoc::ParseAnimation() {
     for (;;) {
         reader_.Next();
         switch (reader_.Current()->kind) {
-            case Kind::Name: {
-                std::string name = TextValue();
-                animation->SetName(name);
-                RegisterName(name);
-                break;
-            }
+            case Kind::Name: NameObject(*animation); break;
             case Kind::Size: {
                 auto [width, height] = PairValue();
                 animation->SetSize(width, height);
@@ -154,12 +147,7 @@ void CVistrelDoc::ParseSound() {
     for (;;) {
         reader_.Next();
         switch (reader_.Current()->kind) {
-            case Kind::Name: {
-                std::string name = TextValue();
-                sound->SetName(name);
-                RegisterName(name);
-                break;
-            }
+            case Kind::Name: NameObject(*sound); break;
             case Kind::Source: sound->SetSource(TextValue()); break;
             case Kind::Sync: sound->sync_ = SwitchValue(); break;
             case Kind::Click: sound->click_ = WordValue(); break;
@@ -180,12 +168,7 @@ void CVistrelDoc::ParsePage() {
     for (;;) {
         reader_.Next();
         switch (reader_.Current()->kind) {
-            case Kind::Name: {
-                std::string name = TextValue();
-                page->SetName(name);
-                RegisterName(name);
-                break;
-            }
+            case Kind::Name: NameObject(*page); break;
             case Kind::Source: page->SetSource(TextValue()); break;
             default:
                 EndDeclaration(0);
@@ -200,12 +183,7 @@ void CVistrelDoc::ParseProgram() {
     for (;;) {
         reader_.Next();
         switch (reader_.Current()->kind) {
-            case Kind::Name: {
-                std::string name = TextValue();
-                program->SetName(name);
-                RegisterName(name);
-                break;
-            }
+            case Kind::Name: NameObject(*program); break;
             case Kind::Source: program->SetSource(TextValue()); break;
             case Kind::Parameter: program->parameter_ = TextValue(); break;
             default:
@@ -224,12 +202,7 @@ void CVistrelDoc::ParseBrowser() {
         switch (reader_.Current()->kind) {
             case Kind::Greater: return;
             case Kind::End: Want(Kind::Greater); return;  // fails: the tag was never closed
-            case Kind::Name: {
-                std::string name = TextValue();
-                browser->SetName(name);
-                RegisterName(name);
-                break;
-            }
+            case Kind::Name: NameObject(*browser); break;
             case Kind::Size: {
                 auto [width, height] = PairValue();
                 browser->SetSize(width, height);
@@ -254,12 +227,7 @@ void CVistrelDoc::ParseScene() {
     for (;;) {
         reader_.Next();
         switch (reader_.Current()->kind) {
-            case Kind::Name: {
-                std::string name = TextValue();
-                scene->SetName(name);
-                RegisterName(name);
-                break;
-            }
+            case Kind::Name: NameObject(*scene); break;
             case Kind::Effect: scene->effect_ = WordValue(); break;
             default:
                 EndDeclaration(Kind::Scene);

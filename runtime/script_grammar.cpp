@@ -123,6 +123,12 @@ void CVistrelDoc::RegisterName(const std::string& name, int32_t index) {
     }
 }
 
+const std::string& CVistrelDoc::NameObject(CVRect& object) {
+    object.SetName(TextValue());
+    RegisterName(object.Name());
+    return object.Name();
+}
+
 void CVistrelDoc::ParseHeader() {
     Want(Kind::Less);
     Want(Kind::App);
@@ -214,9 +220,7 @@ void CVistrelDoc::ParseFrame() {
                 Want(Kind::Greater);  // fails: the tag was never closed
                 break;
             case Kind::Name: {
-                std::string name = TextValue();
-                frame->SetName(name);
-                RegisterName(name);
+                NameObject(*frame);
                 parseFrame_ = index;
                 frame->frameIndex_ = index;
                 firstFrame = index == 0;

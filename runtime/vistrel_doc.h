@@ -99,6 +99,8 @@ private:
     void ParseTextStyle();
     void ScanCommands();
     void RegisterName(const std::string& name, int32_t index = -1);
+    // Reads a NAME value into the object just appended and registers it; returns the name.
+    const std::string& NameObject(CVRect& object);
 
     // Value forms after an attribute keyword; each Expects its "=".
     std::string TextValue();
