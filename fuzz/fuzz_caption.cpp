@@ -14,7 +14,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         return std::nullopt;
     };
     const ParsedCaption parsed = ParseCaption(text, strings);
-    (void)ParseFontSpec(parsed.font);
+    (void)ParseFontEntry(parsed.font);
     // The first line is an entry to set on the rest.
     const std::size_t newline = text.find('\n');
     if (newline != std::string_view::npos) {

@@ -215,9 +215,9 @@ int CaptionNumber(std::string_view text) {
     return static_cast<int>(std::clamp<long long>(value, -kMaxPanelNumber, kMaxPanelNumber));
 }
 
-FontSpec ParseFontSpec(std::string_view spec) {
-    FontSpec font;
-    const std::vector<std::string_view> f = Fields(spec);
+FontEntry ParseFontEntry(std::string_view text) {
+    FontEntry font;
+    const std::vector<std::string_view> f = Fields(text);
     font.height = CaptionNumber(f[0]);
     font.bold = f.size() > 1 && !f[1].empty() && f[1] != "0";
     font.italic = f.size() > 2 && !f[2].empty() && f[2] != "0";

@@ -69,16 +69,16 @@ constexpr std::size_t kMaxCaptionLength = 255;
 // entries override earlier ones, and a caption without ":" is taken whole as the caption text.
 ParsedCaption ParseCaption(std::string_view caption, const CaptionStringLookup& strings = {});
 
-// A font specification of the F key: four comma-separated fields, a missing one giving height 0
+// The font entry of the F key: four comma-separated fields, a missing one giving height 0
 // or an empty face name.
-struct FontSpec {
+struct FontEntry {
     int height = 0;
     bool bold = false;
     bool italic = false;
     std::string face;
-    friend bool operator==(const FontSpec&, const FontSpec&) = default;
+    friend bool operator==(const FontEntry&, const FontEntry&) = default;
 };
-FontSpec ParseFontSpec(std::string_view spec);
+FontEntry ParseFontEntry(std::string_view text);
 
 // Applies a colour-scheme string (key c): six colour codes, then comma-separated text offsets,
 // shadow colour code and offsets, outer width, inner width, gap and outline flag. Fields that are

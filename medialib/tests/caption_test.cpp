@@ -151,11 +151,11 @@ TEST(Caption, ColourCodesBothWays) {
     EXPECT_EQ(CodeFromColour(0xFFFFFF), 'F');
 }
 
-TEST(Caption, FontSpecifications) {
-    EXPECT_EQ(ParseFontSpec("16,0,0,Arial"), (FontSpec{16, false, false, "Arial"}));
-    EXPECT_EQ(ParseFontSpec("-11,1,2,Times New Roman"), (FontSpec{-11, true, true, "Times New Roman"}));
-    EXPECT_EQ(ParseFontSpec(",1"), (FontSpec{0, true, false, ""}));
-    EXPECT_EQ(ParseFontSpec(""), FontSpec{});
+TEST(Caption, FontEntryifications) {
+    EXPECT_EQ(ParseFontEntry("16,0,0,Arial"), (FontEntry{16, false, false, "Arial"}));
+    EXPECT_EQ(ParseFontEntry("-11,1,2,Times New Roman"), (FontEntry{-11, true, true, "Times New Roman"}));
+    EXPECT_EQ(ParseFontEntry(",1"), (FontEntry{0, true, false, ""}));
+    EXPECT_EQ(ParseFontEntry(""), FontEntry{});
 }
 
 TEST(CaptionEntries, GetValueReadsTheFirstEntryOnly) {

@@ -51,7 +51,7 @@ std::vector<std::uint8_t> EncodeLzw(const std::vector<std::uint8_t>& indices, in
     return bytes;
 }
 
-struct GifSpec {
+struct GifLayout {
     int width = 0;
     int height = 0;
     std::uint8_t screenFlags = 0;
@@ -62,19 +62,19 @@ struct GifSpec {
     int minCodeSize = 8;
 };
 
-std::vector<std::uint8_t> MakeGif(const GifSpec& spec, const std::vector<std::uint8_t>& indicesInFileOrder) {
-    std::vector<std::uint8_t> f = {'G', 'I', 'F', '8', '9', 'a', 0, 0, 0, 0, spec.screenFlags, 0, 0};
-    Put16(f, 6, spec.width);
-    Put16(f, 8, spec.height);
-    f.insert(f.end(), spec.globalTable.begin(), spec.globalTable.end());
-    f.insert(f.end(), spec.extensions.begin(), spec.extensions.end());
-    std::vector<std::uint8_t> d = {',', 0, 0, 0, 0, 0, 0, 0, 0, spec.imageFlags};
-    Put16(d, 5, spec.width);
-    Put16(d, 7, spec.height);
+std::vector<std::uint8_t> MakeGif(const GifLayout& layout, const std::vector<std::uint8_t>& indicesInFileOrder) {
+    std::vector<std::uint8_t> f = {'G', 'I', 'F', '8', '9', 'a', 0, 0, 0, 0, layout.screenFlags, 0, 0};
+    Put16(f, 6, layout.width);
+    Put16(f, 8, layout.height);
+    f.insert(f.end(), layout.globalTable.begin(), layout.globalTable.end());
+    f.insert(f.end(), layout.extensions.begin(), layout.extensions.end());
+    std::vector<std::uint8_t> d = {',', 0, 0, 0, 0, 0, 0, 0, 0, layout.imageFlags};
+    Put16(d, 5, layout.width);
+    Put16(d, 7, layout.height);
     f.insert(f.end(), d.begin(), d.end());
-    f.insert(f.end(), spec.localTable.begin(), spec.localTable.end());
-    f.push_back(static_cast<std::uint8_t>(spec.minCodeSize));
-    const std::vector<std::uint8_t> data = EncodeLzw(indicesInFileOrder, spec.minCodeSize);
+    f.insert(f.end(), layout.localTable.begin(), layout.localTable.end());
+    f.push_back(static_cast<std::uint8_t>(layout.minCodeSize));
+    const std::vector<std::uint8_t> data = EncodeLzw(indicesInFileOrder, layout.minCodeSize);
     for (std::size_t at = 0; at < data.size(); at += 255) {
         const std::size_t n = std::min<std::size_t>(255, data.size() - at);
         f.push_back(static_cast<std::uint8_t>(n));
@@ -117,10 +117,10 @@ std::uint8_t IndexAt(const PackedDib& dib, int x, int y) {
 
 TEST(GifReader, GlobalTableAndCompressedCodes) {
     // Large enough that the table fills and is cleared more than once.
-    GifSpec spec{300, 120, 0x87, Table(256), 0, {}, {}, 8};
+    GifLayout layout{300, 120, 0x87, Table(256), 0, {}, {}, 8};
     const auto picture = Picture(300, 120, 256);
     std::optional<PackedDib> dib;
-    ASSERT_EQ(DecodeGif(MakeGif(spec, picture), dib), gif::kOk);
+    ASSERT_EQ(DecodeGif(MakeGif(layout, picture), dib), gif::kOk);
     EXPECT_EQ(dib->Header().biBitCount, 8);
     for (int y = 0; y < 120; ++y) {
         for (int x = 0; x < 300; ++x) ASSERT_EQ(IndexAt(*dib, x, y), picture[std::size_t(y) * 300 + x]) << x << "," << y;
@@ -130,11 +130,11 @@ TEST(GifReader, GlobalTableAndCompressedCodes) {
 
 TEST(GifReader, WithoutTablesTheColoursAreAGreyRamp) {
     // Screen flags 3: sixteen colours, a 4-bit picture; no global and no local table.
-    GifSpec spec{16, 2, 0x03, {}, 0, {}, {}, 4};
+    GifLayout layout{16, 2, 0x03, {}, 0, {}, {}, 4};
     std::vector<std::uint8_t> picture;
     for (int i = 0; i < 32; ++i) picture.push_back(static_cast<std::uint8_t>(i % 16));
     std::optional<PackedDib> dib;
-    ASSERT_EQ(DecodeGif(MakeGif(spec, picture), dib), gif::kOk);
+    ASSERT_EQ(DecodeGif(MakeGif(layout, picture), dib), gif::kOk);
     EXPECT_EQ(dib->Header().biBitCount, 4);
     for (int x = 0; x < 16; ++x) EXPECT_EQ(PixelAt(*dib, x, 1), gdi::RGB(16 * x, 16 * x, 16 * x)) << x;
 }
@@ -143,10 +143,10 @@ TEST(GifReader, LocalTableReplacesTheGlobalOneAndExtensionsAreSkipped) {
     // A global 2-colour table (1 bit), a graphic control block and a comment, then an image with
     // a local 256-colour table.
     const std::vector<std::uint8_t> extensions = {'!', 0xF9, 4, 1, 0, 0, 7, 0, '!', 0xFE, 3, 'a', 'b', 'c', 0};
-    GifSpec spec{5, 3, 0x80, {1, 2, 3, 4, 5, 6}, 0x87, Table(256), extensions, 8};
+    GifLayout layout{5, 3, 0x80, {1, 2, 3, 4, 5, 6}, 0x87, Table(256), extensions, 8};
     const auto picture = Picture(5, 3, 256);
     std::optional<PackedDib> dib;
-    ASSERT_EQ(DecodeGif(MakeGif(spec, picture), dib), gif::kOk);
+    ASSERT_EQ(DecodeGif(MakeGif(layout, picture), dib), gif::kOk);
     EXPECT_EQ(dib->Header().biBitCount, 8);
     const int v = picture[2 * 5 + 4];
     EXPECT_EQ(PixelAt(*dib, 4, 2), gdi::RGB(v, 255 - v, v / 2));
@@ -162,15 +162,15 @@ TEST(GifReader, InterlacedRowsComeOutInPictureOrder) {
     for (int y : fileOrder) {
         for (int x = 0; x < 3; ++x) indices.push_back(static_cast<std::uint8_t>(y * 10 + x));
     }
-    GifSpec spec{3, kRows, 0x87, Table(256), 0x40, {}, {}, 8};
+    GifLayout layout{3, kRows, 0x87, Table(256), 0x40, {}, {}, 8};
     std::optional<PackedDib> dib;
-    ASSERT_EQ(DecodeGif(MakeGif(spec, indices), dib), gif::kOk);
+    ASSERT_EQ(DecodeGif(MakeGif(layout, indices), dib), gif::kOk);
     for (int y = 0; y < kRows; ++y) EXPECT_EQ(IndexAt(*dib, 1, y), y * 10 + 1) << y;
 }
 
 TEST(GifReader, RefusesWhatIsNotAWholeGif) {
-    GifSpec spec{40, 30, 0x87, Table(256), 0, {}, {}, 8};
-    const auto good = MakeGif(spec, Picture(40, 30, 256));
+    GifLayout layout{40, 30, 0x87, Table(256), 0, {}, {}, 8};
+    const auto good = MakeGif(layout, Picture(40, 30, 256));
     std::optional<PackedDib> dib;
     // Cut inside the image data.
     EXPECT_EQ(DecodeGif(std::vector<std::uint8_t>(good.begin(), good.end() - 40), dib), gif::kBadData);

@@ -175,12 +175,12 @@ void DrawButtonLook(DC& dc, int width, int height, const ParsedCaption& c, Butto
     const RECT panel = ButtonPanelRect(c, width, height);
     const LOGFONT oldFont = dc.GetFont();
     if (!c.font.empty()) {
-        const FontSpec spec = ParseFontSpec(c.font);
+        const FontEntry entry = ParseFontEntry(c.font);
         LOGFONT font;
-        font.lfHeight = spec.height;
-        font.lfWeight = spec.bold ? FW_BOLD : FW_DONTCARE;
-        font.lfItalic = spec.italic ? 1 : 0;
-        font.lfFaceName = spec.face;
+        font.lfHeight = entry.height;
+        font.lfWeight = entry.bold ? FW_BOLD : FW_DONTCARE;
+        font.lfItalic = entry.italic ? 1 : 0;
+        font.lfFaceName = entry.face;
         dc.SelectFont(font);
     }
     if (look != ButtonLook::Disabled || c.tile == '0') DrawPanelAndCaption(dc, c, p, panel);
